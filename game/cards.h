@@ -1,0 +1,56 @@
+#pragma once
+// Cards are known by their CardName, which is also the file name of their picture.
+// Everything else about a card is derived from that text or looked up in the CardTable.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/one_based.h"
+
+namespace vm {
+
+using CardName = std::string;
+
+struct CardRecord {
+    std::string CardName;
+    std::int16_t Month = 0;
+    std::int16_t CardValue = 0;
+    std::int16_t MonthRank = 0;
+    friend bool operator==(const CardRecord&, const CardRecord&) = default;
+};
+
+using CardTableType = OneBased<CardRecord, 48>;
+using HandSlots = OneBased<CardName, 10>;
+using DeskSlots = OneBased<CardName, 16>;
+
+inline constexpr int NoMonth = 13;
+
+// 1 to 12 for a name that begins with a month abbreviation ("jan" ... "dec", lower case);
+// 13 for anything else, the empty slot included.
+std::int16_t Month(std::string_view name);
+
+// 0, 5, 10 or 20 for a card of either picture set; 0 for the empty string.
+std::int16_t CardValue(std::string_view name);
+
+// The rank of the card within its month, from the CardTable entry of exactly that name;
+// 0 when no entry has it (an empty slot, or a name of the other picture set).
+std::int16_t MonthRank(const CardTableType& table, std::string_view name);
+
+// The text by which hands and the desk are sorted: month letter, blank, 20 - value.
+std::string CardSortKey(std::string_view name);
+
+// The 48 cards in their initial order, named from the marked or the plain picture set.
+void BuildCardTable(CardTableType& table, bool showSuitsAndScores);
+
+// The name a card has in the plain picture set: "o" before the first underscore.
+CardName PlainName(std::string_view markedName);
+
+// Bubble passes of adjacent swaps until none is needed; equal keys never swap.
+template <int N>
+void SortSlots(OneBased<CardName, N>& slots);
+
+extern template void SortSlots<10>(HandSlots&);
+extern template void SortSlots<16>(DeskSlots&);
+
+}  // namespace vm
