@@ -12,6 +12,13 @@
 
 namespace vm {
 
+// The background track as the music commands see it.
+struct MusicState {
+    std::string MusicTrackPath;
+    bool MusicPlaying = false;
+    bool MusicTrackChanged = false;
+};
+
 struct Session {
     explicit Session(Host& h) : host(h) {}
 
@@ -20,6 +27,7 @@ struct Session {
     GameOptions options;
     HighScoreTable highScores;
     std::string EnteredName;
+    MusicState music;
     std::string ProgramFolder;  // the program's folder with a trailing "/"
     // Off in the simulator: whole games without touching the files in the program's folder.
     bool PersistRecords = true;
