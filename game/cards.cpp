@@ -51,8 +51,11 @@ std::int16_t CardValue(std::string_view name) {
 }
 
 std::int16_t MonthRank(const CardTableType& table, std::string_view name) {
+    // Only the four records of the name's month can match; comparing the stored month first
+    // keeps this lookup cheap, as it runs for every captured card.
+    const std::int16_t month = Month(name);
     for (const CardRecord& record : table) {
-        if (record.CardName == name) return record.MonthRank;
+        if (record.Month == month && record.CardName == name) return record.MonthRank;
     }
     return 0;
 }

@@ -13,5 +13,6 @@ void picDesk_Click(Session& session, int index);
 void HideMarkers(Session& session);
 void EnablePlayerHand(Session& session);
 void DisablePlayerHand(Session& session, int keep);
+void DisableDeskClicks(Session& session);
 
 }  // namespace vm

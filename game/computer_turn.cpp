@@ -1,0 +1,169 @@
+#include "game/computer_turn.h"
+
+#include "game/debug_views.h"
+#include "game/evaluation.h"
+#include "game/flow.h"
+#include "game/matching.h"
+#include "game/number_text.h"
+#include "game/pile_draw.h"
+#include "game/player_input.h"
+#include "game/session.h"
+#include "scoring/captured_piles.h"
+#include "scoring/melds.h"
+
+namespace vm {
+namespace {
+
+bool HasCapture(Game& game) {
+    for (const CardName& card : game.CPUHand) {
+        if (!card.empty() && FindDeskMatches(game, Month(card)) >= 1) return true;
+    }
+    return false;
+}
+
+void ShowDumpInDebugMode(Session& session) {
+    if (session.options.DebugMode) session.host.ShowCandidateDump(CandidateDumpText(session.game));
+}
+
+void CaptureMove(Session& session) {
+    Game& game = session.game;
+    ClearCandidates(game);
+    int n = 0;
+    for (int i = 1; i <= HandSlots::Size; ++i) {
+        const CardName& handCard = game.CPUHand[i];
+        if (handCard.empty()) continue;
+        const int month = Month(handCard);
+        for (int j = 1; j <= DeskSlots::Size; ++j) {
+            const CardName& deskCard = game.Desk[j];
+            if (deskCard.empty() || Month(deskCard) != month) continue;
+            Candidate& candidate = game.CandidateTable[++n];
+            candidate = Candidate{};
+            candidate.HandCard = handCard;
+            candidate.HandSlot = static_cast<std::int16_t>(i);
+            candidate.DeskCard = deskCard;
+            candidate.DeskSlot = static_cast<std::int16_t>(j);
+            candidate.Score = static_cast<std::int16_t>(CardValue(handCard) + CardValue(deskCard));
+        }
+    }
+    for (int k = 1; k <= n; ++k) AddBonus(game, game.CandidateTable[k]);
+    ShowDumpInDebugMode(session);
+
+    int best = -1;
+    int chosen = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (game.CandidateTable[k].Score > best) {
+            best = game.CandidateTable[k].Score;
+            chosen = k;
+        }
+    }
+    const Candidate choice = game.CandidateTable[chosen];
+    TableView& view = session.view;
+    view.picCompShape[choice.HandSlot] = true;
+    view.picShape[choice.DeskSlot] = true;
+    view.picComp[choice.HandSlot].Picture = choice.HandCard;
+    PauseForPlay(session);
+    view.picComp[choice.HandSlot].Picture.clear();
+    view.picComp[choice.HandSlot].Visible = false;
+    view.picCompShape[choice.HandSlot] = false;
+    view.picShape[choice.DeskSlot] = false;
+
+    CaptureCard(session, ComputerSide, choice.HandCard, MonthRank(game.CardTable, choice.HandCard));
+    RemoveHandCard(session, ComputerSide, choice.HandSlot);
+    const CardName deskCard = game.Desk[choice.DeskSlot];
+    CaptureCard(session, ComputerSide, deskCard, MonthRank(game.CardTable, deskCard));
+    RemoveDeskCard(session, choice.DeskSlot);
+    CheckMelds(session, ComputerSide);
+    ShowScore(session, ComputerSide);
+}
+
+int FirstHandSlotOfMonth(const Game& game, int month) {
+    for (int slot = 1; slot <= HandSlots::Size; ++slot) {
+        if (!game.CPUHand[slot].empty() && Month(game.CPUHand[slot]) == month) return slot;
+    }
+    return 0;
+}
+
+// Rule 1: a whole month in hand can never be captured by the human.
+int WholeMonthDiscard(const Game& game) {
+    for (int month = 1; month <= 12; ++month) {
+        if (CountHandMonth(game, month, ComputerSide) == 4) return FirstHandSlotOfMonth(game, month);
+    }
+    return 0;
+}
+
+// Rule 2: a pair in hand whose other two cards one side has already captured is safe too;
+// of several such months the last decides.
+int ClosedPairDiscard(const Game& game) {
+    int slot = 0;
+    for (int month = 1; month <= 12; ++month) {
+        if (CountHandMonth(game, month, ComputerSide) == 2 &&
+            (CountCapturedMonth(game, month, ComputerSide) == 2 ||
+             CountCapturedMonth(game, month, HumanSide) == 2)) {
+            slot = FirstHandSlotOfMonth(game, month);
+        }
+    }
+    return slot;
+}
+
+// Rule 3: the card worth least, bonus included; the lowest slot among equals.
+int LeastValuableDiscard(Session& session) {
+    Game& game = session.game;
+    ClearCandidates(game);
+    int n = 0;
+    for (int i = 1; i <= HandSlots::Size; ++i) {
+        const CardName& handCard = game.CPUHand[i];
+        if (handCard.empty()) continue;
+        Candidate& candidate = game.CandidateTable[++n];
+        candidate = Candidate{};
+        candidate.HandCard = handCard;
+        candidate.HandSlot = static_cast<std::int16_t>(i);
+        candidate.Score = CardValue(handCard);
+    }
+    for (int k = 1; k <= n; ++k) AddBonus(game, game.CandidateTable[k]);
+    ShowDumpInDebugMode(session);
+    int best = 100;
+    int slot = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (game.CandidateTable[k].Score < best) {
+            best = game.CandidateTable[k].Score;
+            slot = game.CandidateTable[k].HandSlot;
+        }
+    }
+    return slot;
+}
+
+void DiscardMove(Session& session) {
+    Game& game = session.game;
+    int slot = WholeMonthDiscard(game);
+    if (slot == 0) slot = ClosedPairDiscard(game);
+    if (slot == 0) slot = LeastValuableDiscard(session);
+    if (session.options.DebugMode) session.host.ShowMessage("nChosen=" + NumberText(slot));
+    if (slot == 0) return;  // an empty hand has nothing to lay down
+
+    CardPlace& place = session.view.picComp[slot];
+    place.Picture = game.CPUHand[slot];
+    PauseForPlay(session);
+    place.Picture.clear();
+    LayCardOnDesk(session, game.CPUHand[slot]);
+    RemoveHandCard(session, ComputerSide, slot);
+}
+
+}  // namespace
+
+void ComputerTurn(Session& session) {
+    Game& game = session.game;
+    HideMarkers(session);
+    DisablePlayerHand(session, 0);
+    game.PlayerMayAct = false;
+    if (HasCapture(game)) {
+        CaptureMove(session);
+    } else {
+        DiscardMove(session);
+    }
+    if (game.PilePosition >= 48) game.LastDrawDone = true;
+    DrawFromPile(session);
+    game.TurnSide = HumanSide;
+    NextTurn(session);
+}
+
+}  // namespace vm

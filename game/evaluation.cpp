@@ -1,0 +1,138 @@
+#include "game/evaluation.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace vm {
+namespace {
+
+struct Cell {
+    int Month;
+    int Rank;
+};
+
+struct MeldSet {
+    std::array<Cell, 5> Cells;
+    int CellCount;
+    std::int16_t OwnMeld;
+    std::int16_t OpenSet;
+    std::int16_t Block;
+    bool CanBreak;  // the ribbon and light sets; a month set is never broken
+};
+
+constexpr std::array<MeldSet, 6> MeldSets = {{
+    {{{{1, 2}, {2, 2}, {3, 2}}}, 3, 30, 8, 30, true},
+    {{{{6, 2}, {9, 2}, {10, 2}}}, 3, 30, 8, 30, true},
+    {{{{5, 1}, {5, 2}, {5, 3}, {5, 4}}}, 4, 20, 5, 20, false},
+    {{{{10, 1}, {10, 2}, {10, 3}, {10, 4}}}, 4, 20, 5, 20, false},
+    {{{{12, 1}, {12, 2}, {12, 3}, {12, 4}}}, 4, 20, 5, 20, false},
+    {{{{1, 1}, {3, 1}, {8, 1}, {11, 1}, {12, 1}}}, 5, 50, 13, 50, true},
+}};
+
+bool IsOneOf(int value, std::initializer_list<int> values) {
+    for (int v : values) {
+        if (v == value) return true;
+    }
+    return false;
+}
+
+bool Belongs(std::size_t set, int month, int value) {
+    switch (set) {
+        case 0: return IsOneOf(month, {1, 2, 3}) && value == 5;
+        case 1: return IsOneOf(month, {6, 9, 10}) && value == 5;
+        case 2: return month == 5;
+        case 3: return month == 10;
+        case 4: return month == 12;
+        default: return IsOneOf(month, {1, 3, 8, 11, 12}) && value == 20;
+    }
+}
+
+bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
+    for (int i = 0; i < set.CellCount; ++i) {
+        const Cell cell = set.Cells[static_cast<std::size_t>(i)];
+        if (!grid[cell.Month][cell.Rank].empty()) return true;
+    }
+    return false;
+}
+
+bool AllFilled(const CapturedGrid& grid, const MeldSet& set) {
+    for (int i = 0; i < set.CellCount; ++i) {
+        const Cell cell = set.Cells[static_cast<std::size_t>(i)];
+        if (grid[cell.Month][cell.Rank].empty()) return false;
+    }
+    return true;
+}
+
+// Calls visit(set) for each meld set the card belongs to, in table order.
+template <typename Visit>
+void ForEachSetOf(std::string_view card, Visit visit) {
+    const int month = Month(card);
+    const int value = CardValue(card);
+    for (std::size_t i = 0; i < MeldSets.size(); ++i) {
+        if (Belongs(i, month, value)) visit(MeldSets[i]);
+    }
+}
+
+}  // namespace
+
+bool MeldSetBroken(const Game& game, std::string_view card) {
+    bool broken = false;
+    ForEachSetOf(card, [&](const MeldSet& set) {
+        if (set.CanBreak && AnyFilled(game.CapturedPiles[HumanSide], set) &&
+            AnyFilled(game.CapturedPiles[ComputerSide], set)) {
+            broken = true;
+        }
+    });
+    return broken;
+}
+
+std::int16_t OwnMeldBonus(Game& game, std::string_view card) {
+    const Cell cell{Month(card), MonthRank(game.CardTable, card)};
+    // A card the table does not know has no cell of its own to try.
+    if (cell.Month > 12 || cell.Rank == 0) return 0;
+    CapturedGrid& grid = game.CapturedPiles[ComputerSide];
+    std::int16_t bonus = 0;
+    ForEachSetOf(card, [&](const MeldSet& set) {
+        CardName kept = grid[cell.Month][cell.Rank];
+        grid[cell.Month][cell.Rank] = std::string(card);
+        if (AllFilled(grid, set)) bonus = set.OwnMeld;
+        grid[cell.Month][cell.Rank] = std::move(kept);
+    });
+    return bonus;
+}
+
+std::int16_t OpenSetBonus(const Game& game, std::string_view card) {
+    std::int16_t bonus = 0;
+    ForEachSetOf(card, [&](const MeldSet& set) {
+        if (!AnyFilled(game.CapturedPiles[HumanSide], set)) bonus = set.OpenSet;
+    });
+    return bonus;
+}
+
+std::int16_t BlockBonus(const Game& game, std::string_view card) {
+    std::int16_t bonus = 0;
+    ForEachSetOf(card, [&](const MeldSet& set) {
+        if (AnyFilled(game.CapturedPiles[HumanSide], set)) bonus = set.Block;
+    });
+    return bonus;
+}
+
+void ClearCandidates(Game& game) {
+    for (int i = 1; i <= 10; ++i) game.CandidateTable[i] = Candidate{};
+}
+
+void AddBonus(Game& game, Candidate& candidate) {
+    if (MeldSetBroken(game, candidate.HandCard)) return;
+    if (const auto own = OwnMeldBonus(game, candidate.HandCard); own > 0) {
+        candidate.OwnMeldBonus = own;
+        candidate.Score = static_cast<std::int16_t>(candidate.Score + own);
+    } else if (const auto open = OpenSetBonus(game, candidate.HandCard); open > 0) {
+        candidate.OpenSetBonus = open;
+        candidate.Score = static_cast<std::int16_t>(candidate.Score + open);
+    } else if (const auto block = BlockBonus(game, candidate.HandCard); block > 0) {
+        candidate.BlockBonus = block;
+        candidate.Score = static_cast<std::int16_t>(candidate.Score + block);
+    }
+}
+
+}  // namespace vm

@@ -1,0 +1,135 @@
+#include "game/matching.h"
+
+#include <string>
+
+#include "game/flow.h"
+#include "game/pile_draw.h"
+#include "game/player_input.h"
+#include "game/session.h"
+#include "scoring/captured_piles.h"
+#include "scoring/melds.h"
+
+namespace vm {
+namespace {
+
+// Stores a card in the human's grid and shows it in its month pile.
+void CaptureForHuman(Session& session, const std::string& card) {
+    const int rank = MonthRank(session.game.CardTable, card);
+    CaptureCard(session, HumanSide, card, rank);
+    ShowCapturedCard(session, HumanSide, card, rank);
+}
+
+}  // namespace
+
+std::int16_t FindDeskMatches(Game& game, int month) {
+    game.DeskMatchSlots.Fill(0);
+    std::int16_t count = 0;
+    for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
+        const CardName& card = game.Desk[slot];
+        if (card.empty() || Month(card) != month) continue;
+        ++count;
+        // The list has room for three; a fourth match is counted but never stored.
+        if (count <= 3) game.DeskMatchSlots[count] = static_cast<std::int16_t>(slot);
+    }
+    return count;
+}
+
+void RemoveHandCard(Session& session, int side, int slot) {
+    Game& game = session.game;
+    --game.HandCount[side];
+    Hand(game, side)[slot].clear();
+    SortHand(game, side);
+    RedrawZone(session, side);
+}
+
+void RemoveDeskCard(Session& session, int slot) {
+    Game& game = session.game;
+    game.Desk[slot].clear();
+    --game.DeskNextSlot;
+    SortDesk(game);
+    RedrawZone(session, 3);
+}
+
+void LayCardOnDesk(Session& session, std::string_view card) {
+    Game& game = session.game;
+    game.Desk[game.DeskNextSlot] = std::string(card);
+    SortDesk(game);
+    RedrawZone(session, 3);
+    ++game.DeskNextSlot;
+}
+
+void PlayToDesk(Session& session) {
+    Game& game = session.game;
+    HideMarkers(session);
+    LayCardOnDesk(session, game.PlayerHand[game.SelectedHandSlot]);
+    RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
+    PlayCardSound(session, "Card_down.wav");
+    game.SelectedHandSlot = 0;
+}
+
+void CaptureSingleMatch(Session& session) {
+    Game& game = session.game;
+    HideMarkers(session);
+    game.MatchPending = false;
+    int deskSlot = 0;
+    for (int entry = 1; entry <= 3 && deskSlot == 0; ++entry) deskSlot = game.DeskMatchSlots[entry];
+    const std::string card = game.PlayerHand[game.SelectedHandSlot];
+    CaptureForHuman(session, game.Desk[deskSlot]);
+    RemoveDeskCard(session, deskSlot);
+    PlayCardSound(session, "Card_up.wav");
+    CaptureForHuman(session, card);
+    RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
+    game.SelectedHandSlot = 0;
+    DisableDeskClicks(session);
+    PlayCardSound(session, "Card_up.wav");
+    CheckMelds(session, HumanSide);
+    ShowScore(session, HumanSide);
+}
+
+void CaptureChosenMatch(Session& session, int deskSlot) {
+    Game& game = session.game;
+    HideMarkers(session);
+    game.MatchPending = false;
+    const std::string card = game.PlayerHand[game.SelectedHandSlot];
+    CaptureForHuman(session, game.Desk[deskSlot]);
+    RemoveDeskCard(session, deskSlot);
+    DisableDeskClicks(session);
+    CaptureForHuman(session, card);
+    RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
+    game.SelectedHandSlot = 0;
+    CheckMelds(session, HumanSide);
+    ShowScore(session, HumanSide);
+}
+
+void CaptureThreeMatches(Session& session) {
+    Game& game = session.game;
+    const std::string card = game.PlayerHand[game.SelectedHandSlot];
+    // The desk is sorted only after all three are taken, so the recorded slots stay valid.
+    for (int entry = 1; entry <= 3; ++entry) {
+        const int deskSlot = game.DeskMatchSlots[entry];
+        if (deskSlot <= 0) continue;
+        CaptureForHuman(session, game.Desk[deskSlot]);
+        game.Desk[deskSlot].clear();
+        --game.DeskNextSlot;
+    }
+    SortDesk(game);
+    RedrawZone(session, 3);
+    CaptureForHuman(session, card);
+    RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
+    HideMarkers(session);
+    game.MatchPending = false;
+    game.SelectedHandSlot = 0;
+    DisableDeskClicks(session);
+    CheckMelds(session, HumanSide);
+    ShowScore(session, HumanSide);
+}
+
+void EndHumanPlay(Session& session) {
+    DrawFromPile(session);
+    Game& game = session.game;
+    game.TurnSide = static_cast<std::int16_t>(game.TurnSide + 1);
+    if (game.TurnSide > 2) game.TurnSide = 1;
+    NextTurn(session);
+}
+
+}  // namespace vm

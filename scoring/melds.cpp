@@ -1,0 +1,59 @@
+#include "scoring/melds.h"
+
+#include "game/session.h"
+#include "scoring/meld_table.h"
+
+namespace vm {
+namespace {
+
+const MeldDefinition* Definition(int meld) {
+    if (meld < 1 || meld > MeldCount) return nullptr;
+    return &MeldTable[static_cast<std::size_t>(meld - 1)];
+}
+
+}  // namespace
+
+int MeldPoints(int meld) {
+    const MeldDefinition* definition = Definition(meld);
+    return definition ? definition->Points : 0;
+}
+
+bool MeldComplete(const CapturedGrid& grid, int meld) {
+    const MeldDefinition* definition = Definition(meld);
+    if (!definition) return false;
+    for (int i = 0; i < definition->CellCount; ++i) {
+        const GridCell cell = definition->Cells[static_cast<std::size_t>(i)];
+        if (grid[cell.Month][cell.Rank].empty()) return false;
+    }
+    return true;
+}
+
+MeldInfo PrepareMeldInfo(const Game& game, int side, int meld) {
+    MeldInfo info;
+    const MeldDefinition* definition = Definition(meld);
+    if (!definition || (side != HumanSide && side != ComputerSide)) return info;
+    const CapturedGrid& grid = game.CapturedPiles[side];
+    for (int i = 0; i < definition->CellCount; ++i) {
+        const GridCell cell = definition->Cells[static_cast<std::size_t>(i)];
+        info[i + 1] = grid[cell.Month][cell.Rank];
+    }
+    info[6] = std::string(side == HumanSide ? "Player" : "Computer") + " has " +
+              std::string(definition->Message);
+    info[7] = std::string(definition->PointsText);
+    return info;
+}
+
+void CheckMelds(Session& session, int side) {
+    if (side != HumanSide && side != ComputerSide) return;
+    Game& game = session.game;
+    for (int meld = 1; meld <= MeldCount; ++meld) {
+        if (!MeldComplete(game.CapturedPiles[side], meld) || game.MeldFlags[side][meld] != 0) {
+            continue;
+        }
+        game.MeldFlags[side][meld] = 1;
+        Score(game, side) = static_cast<std::int16_t>(Score(game, side) + MeldPoints(meld));
+        session.host.ShowMeld(PrepareMeldInfo(game, side, meld));
+    }
+}
+
+}  // namespace vm
