@@ -7,6 +7,7 @@
 #include "game/game_state.h"
 #include "records/game_options.h"
 #include "records/high_score_table.h"
+#include "records/save_reports.h"
 #include "ui/host.h"
 #include "ui/table_view.h"
 
@@ -31,6 +32,7 @@ struct Session {
     std::string ProgramFolder;  // the program's folder with a trailing "/"
     // Off in the simulator: whole games without touching the files in the program's folder.
     bool PersistRecords = true;
+    SaveReports saveReports;
     Host& host;
 };
 

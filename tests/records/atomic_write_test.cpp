@@ -1,0 +1,85 @@
+#include "records/atomic_write.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/records/scratch_folder.h"
+
+namespace vm {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(WriteFileAtomically, CreatesAndReplacesWithExactBytesLeavingNothingElse) {
+    test::ScratchFolder folder;
+    EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), "first\r\n"), std::nullopt);
+    EXPECT_EQ(folder.Read("F.DAT"), "first\r\n");
+    const std::string second("a\0\xFF\r\n", 5);
+    EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), second), std::nullopt);
+    EXPECT_EQ(folder.Read("F.DAT"), second);
+    EXPECT_EQ(folder.Names(), Names{"F.DAT"});
+}
+
+TEST(WriteFileAtomically, AFolderThatCannotHoldFilesGivesTheReason) {
+    test::ScratchFolder folder;
+    folder.Write("notafolder", "x");
+    const auto error = WriteFileAtomically(folder.Path("notafolder/F.DAT"), "data");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, "Not a directory");
+    EXPECT_EQ(folder.Read("notafolder"), "x");
+}
+
+TEST(WriteFileAtomically, AFailedRenameRemovesTheTemporaryFile) {
+    test::ScratchFolder folder;
+    std::filesystem::create_directories(folder.Path("F.DAT/inside"));
+    const auto error = WriteFileAtomically(folder.Path("F.DAT"), "data");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->empty());
+    EXPECT_EQ(folder.Names(), Names{"F.DAT"});
+}
+
+// A crash or a kill between writing the temporary file and the rename.
+TEST(WriteFileAtomically, AWriteStoppedBeforeTheRenameLeavesTheOldFileWhole) {
+    test::ScratchFolder folder;
+    folder.Write("F.DAT", "old\r\n");
+    const PreparedReplacement prepared = PrepareReplacement(folder.Path("F.DAT"), "new\r\n");
+    ASSERT_TRUE(prepared.Pending.has_value());
+    EXPECT_EQ(folder.Read("F.DAT"), "old\r\n");
+    const std::string leftover = std::filesystem::path(prepared.Pending->TemporaryPath)
+                                     .filename()
+                                     .string();
+    EXPECT_EQ(folder.Names(), (Names{"F.DAT", leftover}));
+    EXPECT_EQ(folder.Read(leftover), "new\r\n");
+
+    // The next run writes over the same name as if nothing had happened.
+    EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), "next\r\n"), std::nullopt);
+    EXPECT_EQ(folder.Read("F.DAT"), "next\r\n");
+}
+
+// The disk fills up part way: the file-size limit makes write() fail the same way.
+TEST(WriteFileAtomically, AWriteThatRunsOutOfRoomLeavesTheOldFileWhole) {
+    test::ScratchFolder folder;
+    folder.Write("F.DAT", "old\r\n");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tight = saved;
+    tight.rlim_cur = 16;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const auto error = WriteFileAtomically(folder.Path("F.DAT"), std::string(4096, 'n'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, "File too large");
+    EXPECT_EQ(folder.Read("F.DAT"), "old\r\n");
+    EXPECT_EQ(folder.Names(), Names{"F.DAT"});
+}
+
+}  // namespace
+}  // namespace vm
