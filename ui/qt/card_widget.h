@@ -1,0 +1,39 @@
+#pragma once
+// One card place: shows a picture by file name and reports the pointer over it and clicks on
+// it. A place that does not accept clicks still reports the pointer.
+
+#include <QWidget>
+#include <string>
+
+namespace vm {
+
+class CardPixmaps;
+
+class CardWidget : public QWidget {
+    Q_OBJECT
+public:
+    CardWidget(CardPixmaps& pixmaps, const QRect& geometry, QWidget* parent);
+
+    void setPicture(const std::string& fileName);
+    const std::string& picture() const { return m_picture; }
+    void setAcceptsClicks(bool accepts) { m_acceptsClicks = accepts; }
+    bool acceptsClicks() const { return m_acceptsClicks; }
+
+signals:
+    void pointerMoved();
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    CardPixmaps& m_pixmaps;
+    std::string m_picture;
+    bool m_acceptsClicks = false;
+    bool m_pressed = false;
+};
+
+}  // namespace vm

@@ -1,0 +1,30 @@
+#pragma once
+// Building blocks of the fixed-layout dialogs: labels and buttons placed in twips, and text
+// that must fit the room the layout gives it.
+
+#include <QString>
+#include <string>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QRect;
+class QWidget;
+
+namespace vm {
+
+QString latin1(const std::string& text);
+
+// A fixed-size modal dialog of the given client size in twips.
+void setUpDialog(QDialog& dialog, const char* name, const QString& caption, int widthTwips,
+                 int heightTwips);
+
+QLabel* addDialogLabel(QWidget* parent, const QRect& geometry, const QString& name,
+                       const QString& text);
+// A button that closes its dialog.
+QPushButton* addOkButton(QDialog& dialog, const QRect& geometry, const QString& caption);
+
+// Shrinks the label's font, down to a readable minimum, until its text fits its width.
+void fitToWidth(QLabel* label);
+
+}  // namespace vm

@@ -1,0 +1,174 @@
+#include "ui/qt/form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "game/debug_views.h"
+#include "game/flow.h"
+#include "game/player_input.h"
+#include "scoring/captured_piles.h"
+#include "ui/music.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/message_boxes.h"
+#include "ui/qt/pile_dialog.h"
+#include "ui/qt/table_widget.h"
+
+namespace vm {
+
+Form1::Form1(const QString& programFolder, MusicDevice& music, QWidget* parent)
+    : QMainWindow(parent),
+      m_folder(programFolder),
+      m_music(music),
+      m_pixmaps(programFolder),
+      m_host(*this),
+      m_session(m_host),
+      m_help(programFolder) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velmoria"));
+    setWindowIcon(QIcon(programFolder + QStringLiteral("velmoria.png")));
+    m_table = new TableWidget(m_pixmaps, programFolder, this);
+    setCentralWidget(m_table);
+    m_menu = std::make_unique<MainMenu>(menuBar());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connectMenu();
+    connectTable();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(5000);
+    connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Tick);
+    m_timer1->start();
+
+    m_session.ProgramFolder = programFolder.toStdString();
+    runCommand([this] { ResetTable(m_session); });
+    centreOnScreen();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectMenu() {
+    const MainMenu& m = *m_menu;
+    connect(m.mnuNew, &QAction::triggered, this, &Form1::mnuNew_Click);
+    connect(m.mnuAbort, &QAction::triggered, this, &Form1::mnuAbort_Click);
+    connect(m.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m.mnuMusic, &QAction::triggered, this,
+            [this] { runCommand([this] { mnuMusic_Click(m_session, m_music); }); });
+    connect(m.mnuPlayMatch, &QAction::triggered, this, &Form1::mnuPlayMatch_Click);
+    connect(m.mnuCPUMatch, &QAction::triggered, this, &Form1::mnuCPUMatch_Click);
+    connect(m.mnuDealPile, &QAction::triggered, this, &Form1::mnuDealPile_Click);
+    connect(m.mnuRules, &QAction::triggered, this, [this] { m_help.showRules(this); });
+    connect(m.mnuAbout, &QAction::triggered, this, [this] { showAboutDialog(this, m_folder); });
+}
+
+void Form1::connectTable() {
+    connect(m_table, &TableWidget::handPointerMoved, this,
+            [this](int i) { runCommand([this, i] { picHand_MouseMove(m_session, i); }); });
+    connect(m_table, &TableWidget::handClicked, this,
+            [this](int i) { runCommand([this, i] { picHand_Click(m_session, i); }); });
+    connect(m_table, &TableWidget::deskClicked, this,
+            [this](int i) { runCommand([this, i] { picDesk_Click(m_session, i); }); });
+}
+
+void Form1::renderView(bool paintNow) {
+    m_table->render(m_session.view);
+    m_menu->apply(m_session.view.Menu);
+    if (paintNow) m_table->repaint();
+}
+
+void Form1::runCommand(const std::function<void()>& command) {
+    runGuarded(command);
+    if (m_commandDepth == 0) carryOutRequests();
+}
+
+void Form1::runGuarded(const std::function<void()>& command) {
+    ++m_commandDepth;
+    try {
+        command();
+    } catch (const TurnAbandoned&) {
+        // The turn is over; what cut it short is carried out by the outermost command.
+    }
+    --m_commandDepth;
+    renderView();
+}
+
+void Form1::carryOutRequests() {
+    for (;;) {
+        switch (m_pauses.take()) {
+        case Request::None:
+            return;
+        case Request::NewGame:
+            runGuarded([this] { vm::mnuNew_Click(m_session); });
+            break;
+        case Request::AbortGame:
+            runGuarded([this] { AbortGame(m_session); });
+            break;
+        case Request::Close:
+            close();
+            return;
+        }
+    }
+}
+
+void Form1::mnuNew_Click() {
+    if (m_commandDepth > 0) {
+        m_pauses.request(Request::NewGame);
+        return;
+    }
+    runCommand([this] { vm::mnuNew_Click(m_session); });
+}
+
+void Form1::mnuAbort_Click() {
+    if (m_commandDepth == 0) {
+        runCommand([this] { vm::mnuAbort_Click(m_session); });
+        return;
+    }
+    if (m_session.view.Menu.mnuAbort.Enabled && askAbort(this))
+        m_pauses.request(Request::AbortGame);
+}
+
+void Form1::mnuPlayMatch_Click() {
+    if (m_session.game.GameInProgress) runCommand([this] { ShowCapturedView(m_session, 1); });
+}
+
+void Form1::mnuCPUMatch_Click() {
+    if (m_session.game.GameInProgress) runCommand([this] { ShowCapturedView(m_session, 2); });
+}
+
+void Form1::mnuDealPile_Click() {
+    if (m_session.game.GameInProgress)
+        showPileDialog(this, m_pixmaps, BuildPileView(m_session.game));
+}
+
+void Form1::Timer1_Tick() { vm::Timer1_Tick(m_session, m_music); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (m_commandDepth > 0) {
+        // A turn is under way: end it first, then close from a clean stack.
+        m_pauses.request(Request::Close);
+        event->ignore();
+        return;
+    }
+    if (!m_shutDown) {
+        m_shutDown = true;
+        m_timer1->stop();
+        StopMidi(m_session, m_music);
+    }
+    event->accept();
+}
+
+void Form1::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    adjustSize();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+}  // namespace vm

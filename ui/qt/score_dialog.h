@@ -1,0 +1,15 @@
+#pragma once
+// "Velmoria Scoreboard": both sides' scoring cards and melds and the result, as the core
+// computed them.
+
+#include "scoring/scoreboard.h"
+
+class QWidget;
+
+namespace vm {
+
+class CardPixmaps;
+
+void showScoreDialog(QWidget* parent, CardPixmaps& pixmaps, const ScoreboardView& view);
+
+}  // namespace vm

@@ -1,0 +1,55 @@
+#pragma once
+// The client area of the main window: the background, every card place, the outline markers,
+// the score and turns-left labels and the twelve month piles, drawn from the core's TableView.
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "game/one_based.h"
+#include "ui/table_view.h"
+
+class QLabel;
+
+namespace vm {
+
+class CardPixmaps;
+class CardWidget;
+
+class TableWidget : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Width = 792;
+    static constexpr int Height = 554;
+
+    TableWidget(CardPixmaps& pixmaps, const QString& programFolder, QWidget* parent);
+
+    void render(const TableView& view);
+
+signals:
+    void handPointerMoved(int index);
+    void handClicked(int index);
+    void deskClicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CardWidget* addPlace(const QRect& geometry, const QString& name);
+    QLabel* addLabel(const QRect& geometry, const QString& name, const QString& text);
+    void buildMonthPiles();
+    void paintMarkers(QPainter& painter) const;
+
+    CardPixmaps& m_pixmaps;
+    QPixmap m_background;
+    OneBased<CardWidget*, 10> m_hand{};
+    OneBased<CardWidget*, 10> m_comp{};
+    OneBased<CardWidget*, 16> m_desk{};
+    OneBased<CardWidget*, 2> m_pile{};
+    OneBased<OneBased<CardWidget*, 4>, 12> m_months{};
+    QLabel* m_lblPlayer = nullptr;
+    QLabel* m_lblCPU = nullptr;
+    OneBased<QLabel*, 2> m_lblCards{};
+    TableView m_shown;
+};
+
+}  // namespace vm
