@@ -23,6 +23,8 @@ constexpr std::array<std::array<std::string_view, 4>, 12> CardNumbersByRank = {{
 constexpr std::array<int, 12> MonthsInNameOrder = {4, 8, 12, 2, 1, 7, 6, 3, 5, 11, 10, 9};
 constexpr std::array<std::string_view, 5> NumbersInNameOrder = {"0", "1", "10", "20", "5"};
 
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 int RankOf(int month, std::string_view number) {
     const auto& numbers = CardNumbersByRank[static_cast<std::size_t>(month - 1)];
     for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -31,22 +33,41 @@ int RankOf(int month, std::string_view number) {
     return 0;
 }
 
-}  // namespace
-
-std::int16_t Month(std::string_view name) {
-    const std::string_view head = name.substr(0, 3);
-    for (std::size_t i = 0; i < MonthAbbreviations.size(); ++i) {
-        if (head == MonthAbbreviations[i]) return static_cast<std::int16_t>(i + 1);
+// The deck in its initial order, named from one picture set; built once, copied per deal.
+CardTableType MakeInitialTable(bool showSuitsAndScores) {
+    CardTableType table;
+    int entry = 1;
+    for (int month : MonthsInNameOrder) {
+        const auto abbreviation = MonthAbbreviations[static_cast<std::size_t>(month - 1)];
+        for (std::string_view number : NumbersInNameOrder) {
+            const int rank = RankOf(month, number);
+            if (rank == 0) continue;
+            CardRecord& record = table[entry++];
+            record.CardName = std::string(abbreviation) + "_" + std::string(number) + ".bmp";
+            record.Month = Month(record.CardName);
+            record.CardValue = CardValue(record.CardName);
+            if (!showSuitsAndScores) record.CardName = PlainName(record.CardName);
+            record.MonthRank = static_cast<std::int16_t>(rank);
+        }
     }
-    return NoMonth;
+    return table;
 }
 
-std::int16_t CardValue(std::string_view name) {
+}  // namespace
+
+std::int16_t CardValueOfUnusualName(std::string_view name) {
     if (name.empty()) return 0;
     std::string_view number = name.substr(0, name.find('.'));
     const auto underscore = number.find('_');
     if (underscore != std::string_view::npos) number = number.substr(underscore + 1);
-    const std::int16_t value = RoundToInt16(ReadDecimal(number));
+    std::int16_t value = 0;
+    if (number.size() == 1 && IsDigit(number[0])) {
+        value = static_cast<std::int16_t>(number[0] - '0');
+    } else if (number.size() == 2 && IsDigit(number[0]) && IsDigit(number[1])) {
+        value = static_cast<std::int16_t>((number[0] - '0') * 10 + (number[1] - '0'));
+    } else {
+        value = RoundToInt16(ReadDecimal(number));
+    }
     return value == 1 ? 0 : value;
 }
 
@@ -58,6 +79,13 @@ std::int16_t MonthRank(const CardTableType& table, std::string_view name) {
         if (record.Month == month && record.CardName == name) return record.MonthRank;
     }
     return 0;
+}
+
+std::int16_t IndexValue(int index) {
+    static constexpr std::array<std::int16_t, 48> values = {
+        20, 5, 0, 0, 10, 5, 0, 0, 20, 5, 0, 0, 10, 5, 0, 0, 10, 5, 0, 0, 10, 5, 0, 0,
+        10, 5, 0, 0, 20, 10, 0, 0, 10, 5, 0, 0, 10, 5, 0, 0, 20, 10, 0, 0, 20, 10, 5, 0};
+    return values[static_cast<std::size_t>(index)];
 }
 
 std::string CardSortKey(std::string_view name) {
@@ -77,26 +105,28 @@ CardName PlainName(std::string_view markedName) {
 }
 
 void BuildCardTable(CardTableType& table, bool showSuitsAndScores) {
-    int entry = 1;
-    for (int month : MonthsInNameOrder) {
-        const auto abbreviation = MonthAbbreviations[static_cast<std::size_t>(month - 1)];
-        for (std::string_view number : NumbersInNameOrder) {
-            const int rank = RankOf(month, number);
-            if (rank == 0) continue;
-            CardRecord& record = table[entry++];
-            record.CardName = std::string(abbreviation) + "_" + std::string(number) + ".bmp";
-            record.Month = Month(record.CardName);
-            record.CardValue = CardValue(record.CardName);
-            if (!showSuitsAndScores) record.CardName = PlainName(record.CardName);
-            record.MonthRank = static_cast<std::int16_t>(rank);
-        }
-    }
+    static const CardTableType marked = MakeInitialTable(true);
+    static const CardTableType plain = MakeInitialTable(false);
+    table = showSuitsAndScores ? marked : plain;
 }
 
-template <int N>
-void SortSlots(OneBased<CardName, N>& slots) {
-    OneBased<std::string, N> keys;
-    for (int i = 1; i <= N; ++i) keys[i] = CardSortKey(slots[i]);
+namespace {
+
+// For the deck's own names the text key orders exactly as month * 100 + (20 - value); any
+// other name falls back to the text key itself.
+bool HasNumericKey(std::string_view name, int& key) {
+    if (name.empty()) {
+        key = 13 * 100 + 20;
+        return true;
+    }
+    const int index = CardIndex(name);
+    if (index < 0) return false;
+    key = (index / 4 + 1) * 100 + (20 - IndexValue(index));
+    return true;
+}
+
+template <int N, typename Key>
+void BubbleSort(OneBased<CardName, N>& slots, OneBased<Key, N>& keys) {
     bool swapped = true;
     while (swapped) {
         swapped = false;
@@ -108,6 +138,22 @@ void SortSlots(OneBased<CardName, N>& slots) {
             }
         }
     }
+}
+
+}  // namespace
+
+template <int N>
+void SortSlots(OneBased<CardName, N>& slots) {
+    OneBased<int, N> numericKeys;
+    bool numeric = true;
+    for (int i = 1; i <= N && numeric; ++i) numeric = HasNumericKey(slots[i], numericKeys[i]);
+    if (numeric) {
+        BubbleSort(slots, numericKeys);
+        return;
+    }
+    OneBased<std::string, N> keys;
+    for (int i = 1; i <= N; ++i) keys[i] = CardSortKey(slots[i]);
+    BubbleSort(slots, keys);
 }
 
 template void SortSlots<10>(HandSlots&);

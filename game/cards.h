@@ -28,14 +28,23 @@ inline constexpr int NoMonth = 13;
 
 // 1 to 12 for a name that begins with a month abbreviation ("jan" ... "dec", lower case);
 // 13 for anything else, the empty slot included.
-std::int16_t Month(std::string_view name);
+inline std::int16_t Month(std::string_view name);
 
 // 0, 5, 10 or 20 for a card of either picture set; 0 for the empty string.
-std::int16_t CardValue(std::string_view name);
+inline std::int16_t CardValue(std::string_view name);
 
 // The rank of the card within its month, from the CardTable entry of exactly that name;
 // 0 when no entry has it (an empty slot, or a name of the other picture set).
 std::int16_t MonthRank(const CardTableType& table, std::string_view name);
+
+// 0..47, (Month - 1) * 4 + MonthRank - 1, for a card name of either picture set spelled
+// exactly as the deck spells it; -1 for anything else.
+inline int CardIndex(std::string_view name);
+inline bool IsPlainName(std::string_view name) {
+    return name.size() > 4 && name[3] == 'o' && name[4] == '_';
+}
+// The value of the card with that index.
+std::int16_t IndexValue(int index);
 
 // The text by which hands and the desk are sorted: month letter, blank, 20 - value.
 std::string CardSortKey(std::string_view name);
@@ -54,3 +63,5 @@ extern template void SortSlots<10>(HandSlots&);
 extern template void SortSlots<16>(DeskSlots&);
 
 }  // namespace vm
+
+#include "game/cards_inline.h"

@@ -74,6 +74,7 @@ void CaptureMove(Session& session) {
     RemoveDeskCard(session, choice.DeskSlot);
     CheckMelds(session, ComputerSide);
     ShowScore(session, ComputerSide);
+    session.host.PlayCompleted({ComputerSide, false, choice.HandCard, deskCard});
 }
 
 int FirstHandSlotOfMonth(const Game& game, int month) {
@@ -144,8 +145,10 @@ void DiscardMove(Session& session) {
     place.Picture = game.CPUHand[slot];
     PauseForPlay(session);
     place.Picture.clear();
-    LayCardOnDesk(session, game.CPUHand[slot]);
+    const CardName card = game.CPUHand[slot];
+    LayCardOnDesk(session, card);
     RemoveHandCard(session, ComputerSide, slot);
+    session.host.PlayCompleted({ComputerSide, false, card, ""});
 }
 
 }  // namespace

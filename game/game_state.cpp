@@ -1,6 +1,5 @@
 #include "game/game_state.h"
 
-#include <set>
 
 namespace vm {
 
@@ -52,13 +51,33 @@ bool DeskMonthAtLeast(const Game& game, int n) {
 
 namespace {
 
+constexpr std::uint64_t AllCards = (std::uint64_t{1} << 48) - 1;
+
+// Adds one card to the set of cards seen; false when it is no card of this deal's picture
+// set or has been seen already.
+int See(std::uint64_t& seen, std::string_view card, bool plainSet) {
+    const int index = CardIndex(card);
+    if (index < 0 || IsPlainName(card) != plainSet) return -1;
+    const std::uint64_t bit = std::uint64_t{1} << index;
+    if (seen & bit) return -1;
+    seen |= bit;
+    return index;
+}
+
+// Cards first, then empty slots; cards ordered by month, then by value from high to low.
 template <int N>
-bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount) {
+bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std::uint64_t& seen,
+                      bool plainSet) {
     int count = 0;
+    int previousKey = 0;
     for (int i = 1; i <= N; ++i) {
-        if (slots[i].empty()) continue;
-        if (i != ++count) return false;  // a gap before this card
-        if (i > 1 && CardSortKey(slots[i - 1]) > CardSortKey(slots[i])) return false;
+        const CardName& card = slots[i];
+        if (card.empty()) continue;
+        const int index = See(seen, card, plainSet);
+        if (i != ++count || index < 0) return false;
+        const int key = index / 4 * 100 + 20 - IndexValue(index);
+        if (key < previousKey) return false;
+        previousKey = key;
     }
     return count == expectedCount;
 }
@@ -66,37 +85,36 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount) {
 }  // namespace
 
 bool IsConsistent(const Game& game) {
-    std::multiset<std::string> seen;
-    for (const CardName& card : game.PlayerHand) {
-        if (!card.empty()) seen.insert(card);
+    const bool plainSet = IsPlainName(game.CardTable[1].CardName);
+    if (game.PilePosition < 1 || game.PilePosition > 49) return false;
+    // The deck by its records' month and rank; the pile's cards are seen from there too.
+    std::uint64_t deck = 0;
+    std::uint64_t seen = 0;
+    for (int position = 1; position <= 48; ++position) {
+        const CardRecord& record = game.CardTable[position];
+        const int index = (record.Month - 1) * 4 + record.MonthRank - 1;
+        if (index < 0 || index >= 48 || IsPlainName(record.CardName) != plainSet) return false;
+        deck |= std::uint64_t{1} << index;
+        if (position >= game.PilePosition) seen |= std::uint64_t{1} << index;
     }
-    for (const CardName& card : game.CPUHand) {
-        if (!card.empty()) seen.insert(card);
-    }
-    for (const CardName& card : game.Desk) {
-        if (!card.empty()) seen.insert(card);
-    }
-    for (int position = game.PilePosition; position >= 1 && position <= 48; ++position) {
-        seen.insert(game.CardTable[position].CardName);
+    if (deck != AllCards) return false;
+    if (!SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], seen, plainSet) ||
+        !SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], seen, plainSet) ||
+        !SortedAndCompact(game.Desk, game.DeskNextSlot - 1, seen, plainSet)) {
+        return false;
     }
     for (int side = 1; side <= 2; ++side) {
         for (int month = 1; month <= 12; ++month) {
             for (int rank = 1; rank <= 4; ++rank) {
                 const CardName& card = game.CapturedPiles[side][month][rank];
                 if (card.empty()) continue;
-                if (Month(card) != month || MonthRank(game.CardTable, card) != rank) return false;
-                seen.insert(card);
+                if (See(seen, card, plainSet) != (month - 1) * 4 + rank - 1) {
+                    return false;
+                }
             }
         }
     }
-    std::set<std::string> deck;
-    for (const CardRecord& record : game.CardTable) deck.insert(record.CardName);
-    if (deck.size() != 48) return false;
-    if (seen != std::multiset<std::string>(deck.begin(), deck.end())) return false;
-
-    return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide]) &&
-           SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide]) &&
-           SortedAndCompact(game.Desk, game.DeskNextSlot - 1);
+    return seen == AllCards;
 }
 
 }  // namespace vm

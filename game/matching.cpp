@@ -61,10 +61,12 @@ void LayCardOnDesk(Session& session, std::string_view card) {
 void PlayToDesk(Session& session) {
     Game& game = session.game;
     HideMarkers(session);
-    LayCardOnDesk(session, game.PlayerHand[game.SelectedHandSlot]);
+    const std::string card = game.PlayerHand[game.SelectedHandSlot];
+    LayCardOnDesk(session, card);
     RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
     PlayCardSound(session, "Card_down.wav");
     game.SelectedHandSlot = 0;
+    session.host.PlayCompleted({HumanSide, false, card, ""});
 }
 
 void CaptureSingleMatch(Session& session) {
@@ -74,7 +76,8 @@ void CaptureSingleMatch(Session& session) {
     int deskSlot = 0;
     for (int entry = 1; entry <= 3 && deskSlot == 0; ++entry) deskSlot = game.DeskMatchSlots[entry];
     const std::string card = game.PlayerHand[game.SelectedHandSlot];
-    CaptureForHuman(session, game.Desk[deskSlot]);
+    const std::string taken = game.Desk[deskSlot];
+    CaptureForHuman(session, taken);
     RemoveDeskCard(session, deskSlot);
     PlayCardSound(session, "Card_up.wav");
     CaptureForHuman(session, card);
@@ -84,6 +87,7 @@ void CaptureSingleMatch(Session& session) {
     PlayCardSound(session, "Card_up.wav");
     CheckMelds(session, HumanSide);
     ShowScore(session, HumanSide);
+    session.host.PlayCompleted({HumanSide, false, card, taken});
 }
 
 void CaptureChosenMatch(Session& session, int deskSlot) {
@@ -91,7 +95,8 @@ void CaptureChosenMatch(Session& session, int deskSlot) {
     HideMarkers(session);
     game.MatchPending = false;
     const std::string card = game.PlayerHand[game.SelectedHandSlot];
-    CaptureForHuman(session, game.Desk[deskSlot]);
+    const std::string taken = game.Desk[deskSlot];
+    CaptureForHuman(session, taken);
     RemoveDeskCard(session, deskSlot);
     DisableDeskClicks(session);
     CaptureForHuman(session, card);
@@ -99,15 +104,19 @@ void CaptureChosenMatch(Session& session, int deskSlot) {
     game.SelectedHandSlot = 0;
     CheckMelds(session, HumanSide);
     ShowScore(session, HumanSide);
+    session.host.PlayCompleted({HumanSide, false, card, taken});
 }
 
 void CaptureThreeMatches(Session& session) {
     Game& game = session.game;
     const std::string card = game.PlayerHand[game.SelectedHandSlot];
     // The desk is sorted only after all three are taken, so the recorded slots stay valid.
+    std::string taken;
     for (int entry = 1; entry <= 3; ++entry) {
         const int deskSlot = game.DeskMatchSlots[entry];
         if (deskSlot <= 0) continue;
+        if (!taken.empty()) taken += ',';
+        taken += game.Desk[deskSlot];
         CaptureForHuman(session, game.Desk[deskSlot]);
         game.Desk[deskSlot].clear();
         --game.DeskNextSlot;
@@ -122,6 +131,7 @@ void CaptureThreeMatches(Session& session) {
     DisableDeskClicks(session);
     CheckMelds(session, HumanSide);
     ShowScore(session, HumanSide);
+    session.host.PlayCompleted({HumanSide, false, card, taken});
 }
 
 void EndHumanPlay(Session& session) {

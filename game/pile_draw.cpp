@@ -95,6 +95,7 @@ void DrawFromPile(Session& session) {
 
     const int count = FindDeskMatches(game, month);
     int chosen = 0;
+    std::string taken;
     game.MatchPending = count > 0;
     if (count == 1) {
         chosen = game.DeskMatchSlots[1];
@@ -102,6 +103,7 @@ void DrawFromPile(Session& session) {
         chosen = ChooseBetweenTwo(session, card, month);
     }
     if (game.MatchPending) {
+        taken = game.Desk[chosen];
         CapturePileCard(session, card, chosen);
     } else {
         LayPileCard(session, card);
@@ -110,6 +112,7 @@ void DrawFromPile(Session& session) {
     if (game.PilePosition >= 48) game.LastDrawDone = true;
     ++game.PilePosition;
     session.view.lblCards[side] = NumberText((49 - game.PilePosition) / 2);
+    session.host.PlayCompleted({side, true, card, taken});
 }
 
 }  // namespace vm

@@ -11,6 +11,15 @@
 
 namespace vm {
 
+// A hand card played or a pile card turned, once the play is complete: the card, and the desk
+// cards it took ("" when it was laid on the desk; three are joined by ",").
+struct PlayEvent {
+    int Side = 0;
+    bool FromPile = false;
+    std::string Card;
+    std::string Taken;
+};
+
 // Thrown by Host::Pause when the player has chosen New, Abort or closing the window during a
 // pause of play: the unfinished turn unwinds to the handler that started it.
 struct TurnAbandoned {};
@@ -34,6 +43,9 @@ public:
     // The name dialog, opened holding `name`; returns the text as it stands when closed.
     virtual std::string AskHighScoreName(const std::string& name) = 0;
     virtual void ShowHighScores(const HighScoreTable& table) = 0;
+
+    // Lets the simulator trace and check every play; the window has nothing to do here.
+    virtual void PlayCompleted(const PlayEvent& /*event*/) {}
 };
 
 }  // namespace vm
