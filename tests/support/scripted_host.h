@@ -1,0 +1,127 @@
+#pragma once
+// A host for the core's tests: records every call in order as a line of text, keeps what each
+// dialog was given, answers the questions from a script, and, when attached to a session,
+// keeps a copy of the game and the table as they stood at every call.
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/session.h"
+#include "ui/host.h"
+
+namespace vm::test {
+
+struct Snapshot {
+    Game game;
+    TableView view;
+};
+
+class ScriptedHost : public Host {
+public:
+    // Lines such as "Pause 1", "Sound /prog/Card_up.wav", "Message <text>", "Meld <entry 6>",
+    // "Dump", "Scoreboard", "AskAbort", "AskName", "HighScores", "Play 1 jan_20.bmp jan_1.bmp",
+    // "Draw 2 may_0.bmp -".
+    std::vector<std::string> Calls;
+    std::vector<Snapshot> Snapshots;  // one per call while attached, else empty
+
+    std::vector<double> Pauses;
+    std::vector<std::string> Sounds;
+    std::vector<std::string> Messages;
+    std::vector<MeldInfo> Melds;
+    std::vector<std::string> Dumps;
+    std::vector<ScoreboardView> Scoreboards;
+    std::vector<PlayEvent> Plays;
+
+    bool AbortAnswer = false;
+    std::string NameAnswer = "Tester";
+    // Runs inside every pause, after it has been recorded: a place to act "during" a pause.
+    std::function<void(double)> OnPause;
+
+    void Attach(Session& session) { session_ = &session; }
+    void Detach() { session_ = nullptr; }
+
+    void Pause(double seconds) override {
+        Pauses.push_back(seconds);
+        std::ostringstream text;
+        text << "Pause " << seconds;
+        Record(text.str());
+        if (OnPause) OnPause(seconds);
+    }
+    void PlaySoundEffect(const std::string& path) override {
+        Sounds.push_back(path);
+        Record("Sound " + path);
+    }
+    void ShowMessage(const std::string& text) override {
+        Messages.push_back(text);
+        Record("Message " + text);
+    }
+    bool AskAbort() override {
+        Record("AskAbort");
+        return AbortAnswer;
+    }
+    void ShowMeld(const MeldInfo& info) override {
+        Melds.push_back(info);
+        Record("Meld " + info[6]);
+    }
+    void ShowCandidateDump(const std::string& text) override {
+        Dumps.push_back(text);
+        Record("Dump");
+    }
+    void ShowScoreboard(const ScoreboardView& view) override {
+        Scoreboards.push_back(view);
+        Record("Scoreboard");
+    }
+    std::string AskHighScoreName(const std::string& /*name*/) override {
+        Record("AskName");
+        return NameAnswer;
+    }
+    void ShowHighScores(const HighScoreTable& /*table*/) override { Record("HighScores"); }
+    void PlayCompleted(const PlayEvent& event) override {
+        Plays.push_back(event);
+        Record(std::string(event.FromPile ? "Draw " : "Play ") + std::to_string(event.Side) + " " +
+               event.Card + " " + (event.Taken.empty() ? "-" : event.Taken));
+    }
+
+    void Clear() {
+        Calls.clear();
+        Snapshots.clear();
+        Pauses.clear();
+        Sounds.clear();
+        Messages.clear();
+        Melds.clear();
+        Dumps.clear();
+        Scoreboards.clear();
+        Plays.clear();
+    }
+
+    // Index of the first call that begins with `prefix`, or -1.
+    int Find(const std::string& prefix, int from = 0) const {
+        for (int i = from; i < static_cast<int>(Calls.size()); ++i) {
+            if (Calls[static_cast<std::size_t>(i)].rfind(prefix, 0) == 0) return i;
+        }
+        return -1;
+    }
+    int Count(const std::string& prefix) const {
+        int n = 0;
+        for (const std::string& call : Calls) n += call.rfind(prefix, 0) == 0 ? 1 : 0;
+        return n;
+    }
+    // The calls before the first one that begins with `prefix` (all of them if none does).
+    std::vector<std::string> CallsBefore(const std::string& prefix) const {
+        const int end = Find(prefix);
+        return {Calls.begin(), end < 0 ? Calls.end() : Calls.begin() + end};
+    }
+    const Snapshot& At(int callIndex) const { return Snapshots.at(static_cast<std::size_t>(callIndex)); }
+
+private:
+    void Record(std::string text) {
+        Calls.push_back(std::move(text));
+        if (session_) Snapshots.push_back({session_->game, session_->view});
+    }
+
+    Session* session_ = nullptr;
+};
+
+}  // namespace vm::test
