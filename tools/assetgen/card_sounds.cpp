@@ -129,7 +129,7 @@ std::vector<double> SynthesiseCardUp() {
         const double ringPart = ring.Process(white * clicks) * 2.5;
         samples[i] = snapPart + flutterPart + ringPart;
     }
-    ApplyEdgeFades(samples, 0.0015, 0.040);
+    ApplyEdgeFades(samples, 0.003, 0.040);
     NormalisePeak(samples, 0.7);
     return samples;
 }
