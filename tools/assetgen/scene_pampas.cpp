@@ -41,6 +41,23 @@ void PaintHill(QPainter& p, double crest) {
     }
 }
 
+// A feathery seed head nodding on its stem.
+void PaintPlume(QPainter& p, QPointF base, QPointF tip, const QColor& colour) {
+    const QPainterPath stem = SmoothCurve({base, (base + tip) / 2 + QPointF(2, 0), tip});
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Ink(), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(stem);
+    p.setPen(QPen(colour.darker(115), 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(stem);
+    for (int i = 0; i < 12; ++i) {
+        const double t = 0.55 + 0.45 * i / 11.0;
+        const QPointF at = stem.pointAtPercent(t);
+        const double side = i % 2 == 0 ? 1 : -1;
+        p.setPen(QPen(colour, 1.7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at, at + QPointF(side * 7 * (1.25 - t), 4.5));
+    }
+}
+
 void PaintMoon(QPainter& p) {
     QPainterPath moon;
     moon.addEllipse(QPointF(45, 50), 27, 27);
@@ -71,7 +88,15 @@ void PaintPampasScene(QPainter& p, const CardDesign& design) {
             break;
         default:
             PaintFace(p, QColor(0xf4, 0xee, 0xdc), QColor(0xe8, 0xd8, 0xb8));
-            PaintHill(p, design.plainVariant == 0 ? 70 : 86);
+            if (design.plainVariant == 0) {
+                PaintMistBand(p, 58, 12, QColor(0xd0, 0x4a, 0x34, 140));
+                PaintPlume(p, {30, 90}, {22, 36}, QColor(0x9c, 0x7a, 0x4e));
+                PaintPlume(p, {56, 90}, {66, 44}, QColor(0x9c, 0x7a, 0x4e));
+                PaintHill(p, 80);
+            } else {
+                PaintPlume(p, {40, 96}, {50, 30}, QColor(0x9c, 0x7a, 0x4e));
+                PaintHill(p, 88);
+            }
             break;
     }
 }
