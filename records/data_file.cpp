@@ -11,10 +11,9 @@ bool FilePresent(const std::string& folder, const std::string& name) {
     std::error_code error;
     std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
     if (error) return false;
-    for (auto it = std::filesystem::begin(entries); it != std::filesystem::end(entries);
+    for (auto it = std::filesystem::begin(entries); !error && it != std::filesystem::end(entries);
          it.increment(error)) {
         if (it->path().filename().string() == name) return true;
-        if (error) break;
     }
     return false;
 }
