@@ -43,8 +43,7 @@ TEST(AssetSet, BitmapsAreExactlyBothCardSetsAndTheBack) {
 TEST(AssetSet, DataFilesNamedByTheGameArePresent) {
     for (const char* name : {"Card_down.wav", "Card_up.wav", "haiku.mid", "midi.ico",
                              "VELMORIA.HLP", "background.jpg", "velmoria.png", "velmoria.ico"}) {
-        EXPECT_TRUE(FilesWithExtension(fs::path(name).extension().string()).contains(name))
-            << name;
+        EXPECT_TRUE(FilesWithExtension(fs::path(name).extension().string()).contains(name)) << name;
     }
 }
 

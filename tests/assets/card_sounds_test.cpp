@@ -18,13 +18,13 @@ struct Wave {
     int bitsPerSample = 0;
     int format = 0;
     std::vector<int> samples;  // interleaved
-    double Seconds() const {
-        return static_cast<double>(samples.size()) / channels / sampleRate;
-    }
+    double Seconds() const { return static_cast<double>(samples.size()) / channels / sampleRate; }
 };
 
 std::uint32_t Le32(const std::string& b, std::size_t at) {
-    const auto u = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])); };
+    const auto u = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i]));
+    };
     return u(0) | u(1) << 8 | u(2) << 16 | u(3) << 24;
 }
 
@@ -105,7 +105,8 @@ TEST_P(CardSound, FadesInAndOutWithoutAClick) {
     constexpr int Quiet = 32767 / 100;
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_LT(std::abs(wave.samples[i]), Quiet) << "start, sample " << i;
-        EXPECT_LT(std::abs(wave.samples[wave.samples.size() - 1 - i]), Quiet) << "end, sample " << i;
+        EXPECT_LT(std::abs(wave.samples[wave.samples.size() - 1 - i]), Quiet)
+            << "end, sample " << i;
     }
 }
 
@@ -113,8 +114,9 @@ INSTANTIATE_TEST_SUITE_P(Sounds, CardSound,
                          testing::Values(SoundCase{"Card_down.wav", 0.09, 0.15},
                                          SoundCase{"Card_up.wav", 0.12, 0.18}),
                          [](const auto& param) {
-                             return std::string(param.param.file).substr(0, 7) == "Card_do" ? "CardDown"
-                                                                                            : "CardUp";
+                             return std::string(param.param.file).substr(0, 7) == "Card_do"
+                                        ? "CardDown"
+                                        : "CardUp";
                          });
 
 }  // namespace

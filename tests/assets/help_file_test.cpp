@@ -66,9 +66,9 @@ TEST(HelpFile, EveryPictureIsAFileBesideIt) {
 
 TEST(HelpFile, ExplainsEveryOptionOfTheMenu) {
     const std::string text = HelpText();
-    for (const char* option : {"Suit and Scores", "Debug", "Fast", "Moderate", "Slow",
-                               "Sound Effects", "Background Music", "Choose Music",
-                               "Save Options"}) {
+    for (const char* option :
+         {"Suit and Scores", "Debug", "Fast", "Moderate", "Slow", "Sound Effects",
+          "Background Music", "Choose Music", "Save Options"}) {
         EXPECT_NE(text.find(option), std::string::npos) << option;
     }
 }

@@ -24,7 +24,8 @@ std::string Bytes(std::initializer_list<int> values) {
 
 // One track, 96 ticks a beat: a tempo, one note held for `length` (a variable-length
 // number of ticks, running status for the release), then the end.
-std::string OneNoteFile(std::initializer_list<int> microsPerBeat, std::initializer_list<int> length) {
+std::string OneNoteFile(std::initializer_list<int> microsPerBeat,
+                        std::initializer_list<int> length) {
     const std::string header = Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96});
     const std::string events = Bytes({0x00, 0xFF, 0x51, 0x03}) + Bytes(microsPerBeat) +
                                Bytes({0x00, 0x90, 60, 100}) + Bytes(length) +
@@ -33,7 +34,9 @@ std::string OneNoteFile(std::initializer_list<int> microsPerBeat, std::initializ
 }
 
 // A second a beat, a note of two beats.
-std::string TinyFile() { return OneNoteFile({0x0F, 0x42, 0x40}, {0x81, 0x40}); }
+std::string TinyFile() {
+    return OneNoteFile({0x0F, 0x42, 0x40}, {0x81, 0x40});
+}
 
 TEST(MidiReader, ReadsNotesAndDurationOfAKnownFile) {
     const MidiSummary summary = ReadMidi(TinyFile());

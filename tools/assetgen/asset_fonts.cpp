@@ -35,8 +35,7 @@ QFont BrushFont(double pixelSize) {
 
 QFont LabelFont(double pixelSize, bool bold) {
     static const QString regular = LoadFamily("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-    static const QString heavy =
-        LoadFamily("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
+    static const QString heavy = LoadFamily("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
     return MakeFont(bold ? heavy : regular, pixelSize);
 }
 

@@ -16,11 +16,11 @@ enum class CardKind {
 };
 
 struct CardDesign {
-    int month = 0;              // 1 to 12
-    std::string abbreviation;   // "jan" to "dec"
-    int number = 0;             // 20, 10, 5, 1 or 0, as in the file name
+    int month = 0;             // 1 to 12
+    std::string abbreviation;  // "jan" to "dec"
+    int number = 0;            // 20, 10, 5, 1 or 0, as in the file name
     CardKind kind = CardKind::Plain;
-    int plainVariant = 0;       // the two plain cards of a month are drawn differently
+    int plainVariant = 0;  // the two plain cards of a month are drawn differently
 };
 
 // The deck, month by month, most valuable card first.

@@ -36,7 +36,8 @@ QImage PaintFaceArt(const CardDesign& design, int scale) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.scale(factor, factor);
-        const QRectF face(CardRimWidth, CardRimWidth, FaceWidth - 2 * CardRimWidth, FaceHeight - 2 * CardRimWidth);
+        const QRectF face(CardRimWidth, CardRimWidth, FaceWidth - 2 * CardRimWidth,
+                          FaceHeight - 2 * CardRimWidth);
         QPainterPath clip;
         clip.addRoundedRect(face, CardCornerRadius, CardCornerRadius);
         p.setClipPath(clip);
@@ -45,7 +46,8 @@ QImage PaintFaceArt(const CardDesign& design, int scale) {
         p.setClipping(false);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0xb0, 0x8d, 0x57, 150), 0.7));
-        p.drawRoundedRect(face.adjusted(1.2, 1.2, -1.2, -1.2), CardCornerRadius - 1, CardCornerRadius - 1);
+        p.drawRoundedRect(face.adjusted(1.2, 1.2, -1.2, -1.2), CardCornerRadius - 1,
+                          CardCornerRadius - 1);
     }
     return big.scaled(CardPixelWidth * scale, CardPixelHeight * scale, Qt::IgnoreAspectRatio,
                       Qt::SmoothTransformation);

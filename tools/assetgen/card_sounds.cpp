@@ -17,11 +17,13 @@ std::size_t SamplesFor(double seconds) {
     return static_cast<std::size_t>(std::lround(seconds * SoundSampleRate));
 }
 
-double SecondsAt(std::size_t i) { return static_cast<double>(i) / SoundSampleRate; }
+double SecondsAt(std::size_t i) {
+    return static_cast<double>(i) / SoundSampleRate;
+}
 
 // Resonant band-pass (constant peak gain), the usual biquad form.
 class BandPass {
-public:
+  public:
     BandPass(double centreHz, double q) {
         const double w = TwoPi * centreHz / SoundSampleRate;
         const double alpha = std::sin(w) / (2.0 * q);
@@ -41,18 +43,17 @@ public:
         return y;
     }
 
-private:
+  private:
     double m_b0 = 0, m_b2 = 0, m_a1 = 0, m_a2 = 0;
     double m_x1 = 0, m_x2 = 0, m_y1 = 0, m_y2 = 0;
 };
 
 class LowPass {
-public:
-    explicit LowPass(double cutoffHz)
-        : m_k(1.0 - std::exp(-TwoPi * cutoffHz / SoundSampleRate)) {}
+  public:
+    explicit LowPass(double cutoffHz) : m_k(1.0 - std::exp(-TwoPi * cutoffHz / SoundSampleRate)) {}
     double Process(double x) { return m_y += m_k * (x - m_y); }
 
-private:
+  private:
     double m_k;
     double m_y = 0;
 };
@@ -122,8 +123,9 @@ std::vector<double> SynthesiseCardUp() {
         const double bright = white - previous;  // tilts the grain towards the highs
         previous = white;
         // A sharp first click, a second softer one as the card leaves the cloth.
-        const double clicks = std::exp(-t / 0.004) + 0.45 * std::exp(-std::max(0.0, t - 0.038) / 0.006) *
-                                                         (t >= 0.038 ? 1.0 : 0.0);
+        const double clicks =
+            std::exp(-t / 0.004) +
+            0.45 * std::exp(-std::max(0.0, t - 0.038) / 0.006) * (t >= 0.038 ? 1.0 : 0.0);
         const double snapPart = snap.Process(bright) * clicks;
         const double flutterPart = flutter.Process(white) * std::exp(-t / 0.030) * 0.5;
         const double ringPart = ring.Process(white * clicks) * 2.5;

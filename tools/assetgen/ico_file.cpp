@@ -66,15 +66,15 @@ QByteArray EncodeIco(const std::vector<QImage>& images) {
     std::vector<QByteArray> payloads;
     for (const QImage& image : images) {
         payloads.push_back(image.width() > LargestBitmapEntry ? EncodePng(image)
-                                                               : EncodeIconBitmap(image));
+                                                              : EncodeIconBitmap(image));
     }
 
     QByteArray out;
     AppendLe16(out, 0);
     AppendLe16(out, 1);
     AppendLe16(out, static_cast<std::uint32_t>(images.size()));
-    auto offset = static_cast<std::uint32_t>(DirectoryHeaderSize +
-                                             DirectoryEntrySize * images.size());
+    auto offset =
+        static_cast<std::uint32_t>(DirectoryHeaderSize + DirectoryEntrySize * images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
         // A size byte of 0 stands for 256.
         out.append(static_cast<char>(images[i].width() & 0xFF));

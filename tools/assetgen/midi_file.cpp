@@ -92,7 +92,8 @@ QByteArray PartTrack(const SongPart& part, const std::vector<SongNote>& notes, i
         events.push_back({note.startTick, 6,
                           ChannelEvent(0x90, channel, note.pitch,
                                        AccentedVelocity(part.velocity, note.startTick))});
-        events.push_back({note.startTick + sounding, 5, ChannelEvent(0x80, channel, note.pitch, 0)});
+        events.push_back(
+            {note.startTick + sounding, 5, ChannelEvent(0x80, channel, note.pitch, 0)});
     }
     return TrackChunk(std::move(events), endTick);
 }

@@ -13,7 +13,9 @@ namespace vm {
 inline constexpr double FaceWidth = 90.0;
 inline constexpr double FaceHeight = 146.0;
 
-inline QColor Ink() { return {0x2b, 0x1e, 0x1a}; }
+inline QColor Ink() {
+    return {0x2b, 0x1e, 0x1a};
+}
 
 // A smooth path through every point (Catmull-Rom turned into cubic segments).
 QPainterPath SmoothCurve(const std::vector<QPointF>& points);
@@ -21,8 +23,7 @@ QPainterPath SmoothCurve(const std::vector<QPointF>& points);
 // The whole face in a vertical gradient.
 void PaintFace(QPainter& p, const QColor& top, const QColor& bottom);
 
-void FillOutlined(QPainter& p, const QPainterPath& shape, const QBrush& fill,
-                  double outline = 0.6);
+void FillOutlined(QPainter& p, const QPainterPath& shape, const QBrush& fill, double outline = 0.6);
 
 // A branch or stem: a round-capped stroke, darker edged.
 void StrokeBranch(QPainter& p, const QPainterPath& path, double width, const QColor& colour);

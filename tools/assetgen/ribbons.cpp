@@ -16,7 +16,9 @@ QColor RibbonColour(CardKind kind) {
     return kind == CardKind::BlueRibbon ? QColor(0x1f, 0x3c, 0x8c) : QColor(0xcc, 0x22, 0x1c);
 }
 
-QString PoemFor(int month) { return month == 3 ? QStringLiteral("みよしの") : QStringLiteral("あかよろし"); }
+QString PoemFor(int month) {
+    return month == 3 ? QStringLiteral("みよしの") : QStringLiteral("あかよろし");
+}
 
 void WritePoem(QPainter& p, const QString& poem, const QRectF& strip) {
     p.setFont(BrushFont(12));

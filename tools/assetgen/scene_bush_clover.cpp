@@ -66,7 +66,8 @@ void PaintBoar(QPainter& p) {
     p.setPen(QPen(Ink(), 0.8));
     for (int i = 0; i < 10; ++i) {
         const double x = 20 + i * 5.5;
-        p.drawLine(QPointF(x, 99 - std::sin(i * 0.4) * 3), QPointF(x - 3, 95 - std::sin(i * 0.4) * 3));
+        p.drawLine(QPointF(x, 99 - std::sin(i * 0.4) * 3),
+                   QPointF(x - 3, 95 - std::sin(i * 0.4) * 3));
     }
     p.setPen(QPen(QColor(0xf4, 0xee, 0xdc), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(80, 117), QPointF(84, 112));

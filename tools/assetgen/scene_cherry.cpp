@@ -21,14 +21,14 @@ void PaintBlossomCloud(QPainter& p, QPointF centre, double width, double height,
     QPainterPath mass;
     SeededNoise noise(seed);
     for (int i = 0; i < 9; ++i) {
-        const QPointF at = centre + QPointF(noise.NextSigned() * width * 0.38,
-                                            noise.NextSigned() * height * 0.3);
+        const QPointF at =
+            centre + QPointF(noise.NextSigned() * width * 0.38, noise.NextSigned() * height * 0.3);
         mass.addEllipse(at, width * 0.22, height * 0.26);
     }
     FillOutlined(p, mass.simplified(), QColor(0xfb, 0xe3, 0xea), 0.5);
     for (int i = 0; i < 14; ++i) {
-        const QPointF at = centre + QPointF(noise.NextSigned() * width * 0.45,
-                                            noise.NextSigned() * height * 0.42);
+        const QPointF at =
+            centre + QPointF(noise.NextSigned() * width * 0.45, noise.NextSigned() * height * 0.42);
         PaintBlossom(p, at, 4.4 + noise.Next() * 1.6, i % 3 == 0 ? PetalDeep : Petal, Heart, 5,
                      noise.Next() * 72);
     }

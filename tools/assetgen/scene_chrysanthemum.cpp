@@ -72,8 +72,8 @@ void PaintSakeCup(QPainter& p) {
     const QRectF rim(20, 92, 50, 16);
     QPainterPath bowl;
     bowl.moveTo(rim.left(), rim.center().y());
-    bowl.cubicTo(rim.left() + 4, rim.bottom() + 18, rim.right() - 4, rim.bottom() + 18,
-                 rim.right(), rim.center().y());
+    bowl.cubicTo(rim.left() + 4, rim.bottom() + 18, rim.right() - 4, rim.bottom() + 18, rim.right(),
+                 rim.center().y());
     bowl.lineTo(rim.left(), rim.center().y());
     QPainterPath foot;
     foot.addRoundedRect(QRectF(34, 122, 22, 8), 2, 2);

@@ -77,11 +77,14 @@ void PaintBridge(QPainter& p) {
         p.drawLine(a + QPointF(0, 3), b + QPointF(0, 3));
         for (double t : {0.25, 0.75}) {
             const QPointF post = a + (b - a) * t + QPointF(0, 6);
-            FillOutlined(p, [&] {
-                QPainterPath leg;
-                leg.addRect(QRectF(post.x() - 1.4, post.y(), 2.8, 10));
-                return leg;
-            }(), plank.darker(130), 0.5);
+            FillOutlined(
+                p,
+                [&] {
+                    QPainterPath leg;
+                    leg.addRect(QRectF(post.x() - 1.4, post.y(), 2.8, 10));
+                    return leg;
+                }(),
+                plank.darker(130), 0.5);
         }
     }
 }

@@ -13,8 +13,7 @@ namespace {
 const QColor Twig(0x3a, 0x26, 0x1e);
 
 // A seven-pointed leaf: each point a lobe with a notch between.
-void PaintMapleLeaf(QPainter& p, QPointF centre, double radius, double turn,
-                    const QColor& colour) {
+void PaintMapleLeaf(QPainter& p, QPointF centre, double radius, double turn, const QColor& colour) {
     constexpr int Points = 7;
     QPainterPath leaf;
     for (int i = 0; i <= Points; ++i) {

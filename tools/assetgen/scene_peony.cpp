@@ -81,11 +81,14 @@ void PaintButterfly(QPainter& p, QPointF centre, double size, double angle, cons
         p.setBrush(QColor(0xf8, 0xf0, 0xd8));
         p.drawEllipse(QPointF(side * 11, -6), 2.2, 2.2);
     }
-    FillOutlined(p, [] {
-        QPainterPath body;
-        body.addEllipse(QPointF(0, 0), 1.6, 8);
-        return body;
-    }(), Ink(), 0);
+    FillOutlined(
+        p,
+        [] {
+            QPainterPath body;
+            body.addEllipse(QPointF(0, 0), 1.6, 8);
+            return body;
+        }(),
+        Ink(), 0);
     p.setPen(QPen(Ink(), 0.7));
     p.drawLine(QPointF(0, -7), QPointF(-4, -13));
     p.drawLine(QPointF(0, -7), QPointF(4, -13));

@@ -51,11 +51,14 @@ void PaintSun(QPainter& p) {
     QRadialGradient glow(QPointF(60, 30), 24);
     glow.setColorAt(0, QColor(0xe8, 0x3a, 0x22));
     glow.setColorAt(1, QColor(0xc4, 0x1c, 0x16));
-    FillOutlined(p, [] {
-        QPainterPath sun;
-        sun.addEllipse(QPointF(60, 30), 23, 23);
-        return sun;
-    }(), glow, 0.7);
+    FillOutlined(
+        p,
+        [] {
+            QPainterPath sun;
+            sun.addEllipse(QPointF(60, 30), 23, 23);
+            return sun;
+        }(),
+        glow, 0.7);
 }
 
 void PaintCrane(QPainter& p) {

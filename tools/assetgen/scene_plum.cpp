@@ -22,9 +22,9 @@ void PaintPlumBranches(QPainter& p, bool mirrored) {
     StrokeBranch(p, SmoothCurve({{34, 92}, {28, 70}, {40, 48}, {36, 26}}), 2.8, Branch);
     StrokeBranch(p, SmoothCurve({{58, 80}, {74, 86}, {84, 102}}), 2.2, Branch);
     StrokeBranch(p, SmoothCurve({{20, 114}, {10, 100}, {8, 86}}), 1.8, Branch);
-    const QPointF blossoms[] = {{36, 28}, {42, 46}, {30, 62}, {47, 86}, {64, 74}, {72, 56},
-                                {84, 42}, {78, 92}, {86, 104}, {10, 88}, {24, 110}, {56, 64},
-                                {40, 74}};
+    const QPointF blossoms[] = {{36, 28},  {42, 46}, {30, 62}, {47, 86},  {64, 74},
+                                {72, 56},  {84, 42}, {78, 92}, {86, 104}, {10, 88},
+                                {24, 110}, {56, 64}, {40, 74}};
     int i = 0;
     for (QPointF at : blossoms) {
         PaintBlossom(p, at, i % 3 == 0 ? 6.5 : 5.2, Petal, Heart, 5, 17.0 * i);

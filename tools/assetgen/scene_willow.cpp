@@ -34,8 +34,8 @@ void PaintWillowStrands(QPainter& p, bool mirrored) {
     for (int s = 0; s < 6; ++s) {
         const double x = starts[s];
         const double sway = (s % 2 == 0 ? 5 : -4);
-        const QPainterPath strand =
-            SmoothCurve({{x, 8}, {x + sway * 0.4, 8 + lengths[s] * 0.5}, {x + sway, 8 + lengths[s]}});
+        const QPainterPath strand = SmoothCurve(
+            {{x, 8}, {x + sway * 0.4, 8 + lengths[s] * 0.5}, {x + sway, 8 + lengths[s]}});
         p.setPen(QPen(QColor(0x4a, 0x5a, 0x2a), 0.7));
         p.setBrush(Qt::NoBrush);
         p.drawPath(strand);
@@ -43,7 +43,8 @@ void PaintWillowStrands(QPainter& p, bool mirrored) {
             const double t = i / 12.0;
             const QPointF at = strand.pointAtPercent(t);
             const double side = i % 2 == 0 ? 1 : -1;
-            PaintLeaf(p, at, at + QPointF(side * 4.5, 5.5), 2.2, i % 3 == 0 ? Willow.darker(115) : Willow);
+            PaintLeaf(p, at, at + QPointF(side * 4.5, 5.5), 2.2,
+                      i % 3 == 0 ? Willow.darker(115) : Willow);
         }
     }
     p.restore();

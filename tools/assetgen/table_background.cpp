@@ -15,8 +15,8 @@ void PaintFibres(QPainter& p) {
     for (int i = 0; i < 900; ++i) {
         const QPointF from(noise.Next() * BackgroundWidth, noise.Next() * BackgroundHeight);
         const QPointF to = from + QPointF(noise.NextSigned() * 14, noise.NextSigned() * 4);
-        p.setPen(QPen(noise.Next() < 0.5 ? QColor(255, 250, 235, 40) : QColor(120, 90, 50, 22),
-                      1.0));
+        p.setPen(
+            QPen(noise.Next() < 0.5 ? QColor(255, 250, 235, 40) : QColor(120, 90, 50, 22), 1.0));
         p.drawLine(from, to);
     }
 }
