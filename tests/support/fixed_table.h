@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "game/flow.h"
 #include "game/number_text.h"
 #include "game/session.h"
@@ -56,6 +58,11 @@ inline void SetUpTable(Session& s, const Layout& layout) {
     for (const auto* list : {&layout.player, &layout.cpu, &layout.desk, &layout.pile,
                              &layout.humanGrid, &layout.cpuGrid}) {
         named.insert(named.end(), list->begin(), list->end());
+    }
+    for (const std::string& card : named) {
+        bool known = false;
+        for (const CardRecord& record : deck) known = known || record.CardName == card;
+        if (!known) ADD_FAILURE() << "no such card in the deck: " << card;
     }
     std::vector<std::string> rest;
     for (const CardRecord& record : deck) {
