@@ -13,9 +13,13 @@
 #include "game/flow.h"
 #include "game/player_input.h"
 #include "scoring/captured_piles.h"
+#include "ui/lifecycle.h"
 #include "ui/music.h"
+#include "ui/options_commands.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/high_scores_dialog.h"
 #include "ui/qt/message_boxes.h"
+#include "ui/qt/music_dialog.h"
 #include "ui/qt/pile_dialog.h"
 #include "ui/qt/table_widget.h"
 
@@ -45,8 +49,7 @@ Form1::Form1(const QString& programFolder, MusicDevice& music, QWidget* parent)
     connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Tick);
     m_timer1->start();
 
-    m_session.ProgramFolder = programFolder.toStdString();
-    runCommand([this] { ResetTable(m_session); });
+    runCommand([this] { StartUp(m_session, m_music, m_folder.toStdString()); });
     centreOnScreen();
 }
 
@@ -57,8 +60,23 @@ void Form1::connectMenu() {
     connect(m.mnuNew, &QAction::triggered, this, &Form1::mnuNew_Click);
     connect(m.mnuAbort, &QAction::triggered, this, &Form1::mnuAbort_Click);
     connect(m.mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(m.mnuMusic, &QAction::triggered, this,
-            [this] { runCommand([this] { mnuMusic_Click(m_session, m_music); }); });
+    const auto command = [this](QAction* item, std::function<void()> run) {
+        connect(item, &QAction::triggered, this, [this, run] { runCommand(run); });
+    };
+    command(m.mnuSuit, [this] { mnuSuit_Click(m_session); });
+    command(m.mnuDebug, [this] { mnuDebug_Click(m_session); });
+    command(m.mnuFast, [this] { SetDealSpeed(m_session, 1); });
+    command(m.mnuModerate, [this] { SetDealSpeed(m_session, 2); });
+    command(m.mnuSlow, [this] { SetDealSpeed(m_session, 3); });
+    command(m.mnuSound, [this] { mnuSound_Click(m_session); });
+    command(m.mnuMusic, [this] { mnuMusic_Click(m_session, m_music); });
+    command(m.mnuTrack, [this] {
+        ShowMusicDialog(this, m_session);
+        AfterMusicDialog(m_session, m_music);
+    });
+    command(m.mnuSaveOptions, [this] { mnuSaveOptions_Click(m_session); });
+    connect(m.mnuHighScores, &QAction::triggered, this,
+            [this] { ShowHighScores(this, m_session.highScores); });
     connect(m.mnuPlayMatch, &QAction::triggered, this, &Form1::mnuPlayMatch_Click);
     connect(m.mnuCPUMatch, &QAction::triggered, this, &Form1::mnuCPUMatch_Click);
     connect(m.mnuDealPile, &QAction::triggered, this, &Form1::mnuDealPile_Click);
@@ -157,7 +175,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (!m_shutDown) {
         m_shutDown = true;
         m_timer1->stop();
-        StopMidi(m_session, m_music);
+        ShutDown(m_session, m_music);
     }
     event->accept();
 }

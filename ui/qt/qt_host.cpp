@@ -4,6 +4,8 @@
 #include "ui/qt/debugger_dialog.h"
 #include "ui/qt/dialog_parts.h"
 #include "ui/qt/form1.h"
+#include "ui/qt/high_score_name_dialog.h"
+#include "ui/qt/high_scores_dialog.h"
 #include "ui/qt/meld_dialog.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/score_dialog.h"
@@ -48,9 +50,12 @@ void QtHost::ShowScoreboard(const ScoreboardView& view) {
 
 std::string QtHost::AskHighScoreName(const std::string& name) {
     m_form.renderView();
-    return name;
+    return vm::AskHighScoreName(&m_form, name);
 }
 
-void QtHost::ShowHighScores(const HighScoreTable&) { m_form.renderView(); }
+void QtHost::ShowHighScores(const HighScoreTable& table) {
+    m_form.renderView();
+    vm::ShowHighScores(&m_form, table);
+}
 
 }  // namespace vm
