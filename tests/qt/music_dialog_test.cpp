@@ -83,13 +83,6 @@ TEST_F(MusicDialogTest, OpensOnTheCurrentTrackScrolledIntoView) {
     });
 }
 
-TEST_F(MusicDialogTest, OpensOnTheFirstTrackWhenTheCurrentOneIsGone) {
-    AddTracks({"sakura.mid", "autumn.mid"});
-    MusicDialog dialog(session);
-    EXPECT_EQ(List(&dialog)->currentRow(), 0);
-    EXPECT_EQ(List(&dialog)->currentItem()->text(), QStringLiteral("autumn.mid"));
-}
-
 TEST_F(MusicDialogTest, ThreeCaptionlessButtonsSwitchThePresentation) {
     AddTracks({"haiku.mid", "sakura.mid"});
     MusicDialog dialog(session);
@@ -123,13 +116,6 @@ TEST_F(MusicDialogTest, OkTakesAnotherChosenTrack) {
     });
     EXPECT_EQ(session.options.MusicTrack, "sakura.mid");
     EXPECT_TRUE(session.music.MusicTrackChanged);
-}
-
-TEST_F(MusicDialogTest, OkOnTheCurrentTrackChangesNothing) {
-    AddTracks({"haiku.mid", "sakura.mid"});
-    ShowAndThen([](QWidget* dialog) { Button(dialog, "cmdOK")->click(); });
-    EXPECT_EQ(session.options.MusicTrack, "haiku.mid");
-    EXPECT_FALSE(session.music.MusicTrackChanged);
 }
 
 TEST_F(MusicDialogTest, DoubleClickTakesTheTrackEvenWhenItIsCurrent) {
