@@ -55,14 +55,6 @@ bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
     return false;
 }
 
-bool AllFilled(const CapturedGrid& grid, const MeldSet& set) {
-    for (int i = 0; i < set.CellCount; ++i) {
-        const Cell cell = set.Cells[static_cast<std::size_t>(i)];
-        if (grid[cell.Month][cell.Rank].empty()) return false;
-    }
-    return true;
-}
-
 // Calls visit(set) for each meld set the card belongs to, in table order.
 template <typename Visit>
 void ForEachSetOf(std::string_view card, Visit visit) {
@@ -71,6 +63,16 @@ void ForEachSetOf(std::string_view card, Visit visit) {
     for (std::size_t i = 0; i < MeldSets.size(); ++i) {
         if (Belongs(i, month, value)) visit(MeldSets[i]);
     }
+}
+
+// Whether every cell of the set is filled once `own` is filled too.
+bool AllFilledWith(const CapturedGrid& grid, const MeldSet& set, Cell own) {
+    for (int i = 0; i < set.CellCount; ++i) {
+        const Cell cell = set.Cells[static_cast<std::size_t>(i)];
+        const bool isOwn = cell.Month == own.Month && cell.Rank == own.Rank;
+        if (!isOwn && grid[cell.Month][cell.Rank].empty()) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -86,17 +88,15 @@ bool MeldSetBroken(const Game& game, std::string_view card) {
     return broken;
 }
 
-std::int16_t OwnMeldBonus(Game& game, std::string_view card) {
+std::int16_t OwnMeldBonus(const Game& game, std::string_view card) {
+    // Judged as if the card lay in its own cell of the computer's grid; the grid itself is
+    // never touched.
     const Cell cell{Month(card), MonthRank(game.CardTable, card)};
     // A card the table does not know has no cell of its own to try.
     if (cell.Month > 12 || cell.Rank == 0) return 0;
-    CapturedGrid& grid = game.CapturedPiles[ComputerSide];
     std::int16_t bonus = 0;
     ForEachSetOf(card, [&](const MeldSet& set) {
-        CardName kept = grid[cell.Month][cell.Rank];
-        grid[cell.Month][cell.Rank] = std::string(card);
-        if (AllFilled(grid, set)) bonus = set.OwnMeld;
-        grid[cell.Month][cell.Rank] = std::move(kept);
+        if (AllFilledWith(game.CapturedPiles[ComputerSide], set, cell)) bonus = set.OwnMeld;
     });
     return bonus;
 }
@@ -121,7 +121,7 @@ void ClearCandidates(Game& game) {
     for (int i = 1; i <= 10; ++i) game.CandidateTable[i] = Candidate{};
 }
 
-void AddBonus(Game& game, Candidate& candidate) {
+void AddBonus(const Game& game, Candidate& candidate) {
     if (MeldSetBroken(game, candidate.HandCard)) return;
     if (const auto own = OwnMeldBonus(game, candidate.HandCard); own > 0) {
         candidate.OwnMeldBonus = own;

@@ -10,13 +10,13 @@
 namespace vm {
 
 bool MeldSetBroken(const Game& game, std::string_view card);
-// Leaves the computer's grid exactly as it found it.
-std::int16_t OwnMeldBonus(Game& game, std::string_view card);
+// The points of the meld that capturing the card would complete for the computer.
+std::int16_t OwnMeldBonus(const Game& game, std::string_view card);
 std::int16_t OpenSetBonus(const Game& game, std::string_view card);
 std::int16_t BlockBonus(const Game& game, std::string_view card);
 
 void ClearCandidates(Game& game);
 // Adds the first positive bonus of the three rules, unless the card's set is broken.
-void AddBonus(Game& game, Candidate& candidate);
+void AddBonus(const Game& game, Candidate& candidate);
 
 }  // namespace vm
