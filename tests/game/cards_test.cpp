@@ -132,12 +132,14 @@ TEST(CardHelpers, SortKeysAreMonthLetterBlankAndTwentyMinusValue) {
 
 TEST(CardTable, InitialOrderIsTheCharacterOrderOfTheMarkedNames) {
     std::vector<std::string> expected;
-    for (const DeckCard& card : RulesDeck()) expected.push_back(card.name);
+    for (const DeckCard& card : RulesDeck())
+        expected.push_back(card.name);
     std::sort(expected.begin(), expected.end());
 
     CardTableType table;
     BuildCardTable(table, true);
-    for (int i = 1; i <= 48; ++i) EXPECT_EQ(table[i].CardName, expected[static_cast<std::size_t>(i - 1)]) << i;
+    for (int i = 1; i <= 48; ++i)
+        EXPECT_EQ(table[i].CardName, expected[static_cast<std::size_t>(i - 1)]) << i;
 
     EXPECT_EQ(table[1].CardName, "apr_0.bmp");
     EXPECT_EQ(table[2].CardName, "apr_1.bmp");
@@ -152,7 +154,8 @@ TEST(CardTable, InitialOrderIsTheCharacterOrderOfTheMarkedNames) {
 
 TEST(CardTable, RecordsCarryTheRulesValuesAndThePlainSetRenamesOnly) {
     std::map<std::string, DeckCard> byName;
-    for (const DeckCard& card : RulesDeck()) byName[card.name] = card;
+    for (const DeckCard& card : RulesDeck())
+        byName[card.name] = card;
 
     CardTableType marked;
     BuildCardTable(marked, true);
@@ -189,7 +192,8 @@ TEST(CardTable, RecordsCarryTheRulesValuesAndThePlainSetRenamesOnly) {
 
 HandSlots Row(std::vector<std::string> cards) {
     HandSlots slots;
-    for (std::size_t i = 0; i < cards.size(); ++i) slots[static_cast<int>(i) + 1] = cards[i];
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        slots[static_cast<int>(i) + 1] = cards[i];
     return slots;
 }
 
@@ -224,7 +228,8 @@ TEST(SlotSort, PlainSetAndOddNamesSortByTheSameKeys) {
     EXPECT_EQ(desk[1], "jano_20.bmp");
     EXPECT_EQ(desk[2], "jano_0.bmp");
     EXPECT_EQ(desk[3], "febo_5.bmp");
-    for (int i = 4; i <= 16; ++i) EXPECT_EQ(desk[i], "") << i;
+    for (int i = 4; i <= 16; ++i)
+        EXPECT_EQ(desk[i], "") << i;
 
     // A name with no month sorts with the month letter N: by its value before the empty slots.
     HandSlots odd = Row({"", "Jan_20.bmp", "jan_0.bmp"});

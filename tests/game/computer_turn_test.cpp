@@ -19,16 +19,19 @@ const std::string Down = "Sound /prog/Card_down.wav";
 const std::string Cleared = "hand= desk= score= 0 ( 0, 0, 0)\r\n";
 
 std::string WithClearedLines(std::string lines, int filled) {
-    for (int i = filled; i < 10; ++i) lines += Cleared;
+    for (int i = filled; i < 10; ++i)
+        lines += Cleared;
     return lines;
 }
 
 class ComputerTurnTest : public ::testing::Test {
-protected:
+  protected:
     // The computer is to move; the pile card it will draw matches nothing unless stated.
     void Play(Layout layout, bool debug) {
-        if (layout.player.empty()) layout.player = {"oct_1.bmp", "oct_0.bmp"};
-        if (layout.pile.empty()) layout.pile = {"jul_0.bmp"};
+        if (layout.player.empty())
+            layout.player = {"oct_1.bmp", "oct_0.bmp"};
+        if (layout.pile.empty())
+            layout.pile = {"jul_0.bmp"};
         layout.turnSide = ComputerSide;
         test::PrepareSession(s, host, 1);
         s.options.DebugMode = debug;
@@ -63,11 +66,13 @@ TEST_F(ComputerTurnTest, TheLightPairOutscoresTheRibbonPair) {
     Play(layout, true);
     EXPECT_EQ(ComputersPlay(), "Play 2 jan_20.bmp jan_1.bmp");
     ASSERT_EQ(host.Dumps.size(), 1u);
-    EXPECT_EQ(host.Dumps[0], WithClearedLines("hand=jan_20.bmp desk=jan_1.bmp score= 33 ( 0, 13, 0)\r\n"
-                                              "hand=feb_0.bmp desk=feb_5.bmp score= 5 ( 0, 0, 0)\r\n",
-                                              2));
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{"Dump", "Pause 1", "Play 2 jan_20.bmp jan_1.bmp", Down,
-                                                    "Pause 1", Down, "Draw 2 jul_0.bmp -"}));
+    EXPECT_EQ(host.Dumps[0],
+              WithClearedLines("hand=jan_20.bmp desk=jan_1.bmp score= 33 ( 0, 13, 0)\r\n"
+                               "hand=feb_0.bmp desk=feb_5.bmp score= 5 ( 0, 0, 0)\r\n",
+                               2));
+    EXPECT_EQ(host.Calls,
+              (std::vector<std::string>{"Dump", "Pause 1", "Play 2 jan_20.bmp jan_1.bmp", Down,
+                                        "Pause 1", Down, "Draw 2 jul_0.bmp -"}));
     const test::Snapshot& after = AfterPlay();
     EXPECT_EQ(after.game.CapturedPiles[2][1][1], "jan_20.bmp");
     EXPECT_EQ(after.game.CapturedPiles[2][1][3], "jan_1.bmp");
@@ -96,7 +101,8 @@ TEST_F(ComputerTurnTest, TheChoiceIsShownFaceUpDuringThePause) {
     EXPECT_EQ(pause.view.picComp[1].Picture, "jan_20.bmp");
     EXPECT_EQ(pause.view.picComp[2].Picture, "back.bmp");
     EXPECT_FALSE(pause.game.PlayerMayAct);
-    for (const CardPlace& place : pause.view.picHand) EXPECT_FALSE(place.Enabled);
+    for (const CardPlace& place : pause.view.picHand)
+        EXPECT_FALSE(place.Enabled);
     const test::Snapshot& after = AfterPlay();
     EXPECT_EQ(after.view.picComp[1].Picture, "back.bmp");  // now feb_0, face down
     EXPECT_FALSE(after.view.picComp[2].Visible);
@@ -108,9 +114,10 @@ TEST_F(ComputerTurnTest, OnlyTheHandCardEarnsTheBonus) {
     layout.cpu = {"mar_0.bmp", "jun_5.bmp"};
     layout.desk = {"mar_20.bmp", "jun_10.bmp"};
     Play(layout, true);
-    EXPECT_EQ(host.Dumps.at(0), WithClearedLines("hand=mar_0.bmp desk=mar_20.bmp score= 20 ( 0, 0, 0)\r\n"
-                                                 "hand=jun_5.bmp desk=jun_10.bmp score= 23 ( 0, 8, 0)\r\n",
-                                                 2));
+    EXPECT_EQ(host.Dumps.at(0),
+              WithClearedLines("hand=mar_0.bmp desk=mar_20.bmp score= 20 ( 0, 0, 0)\r\n"
+                               "hand=jun_5.bmp desk=jun_10.bmp score= 23 ( 0, 8, 0)\r\n",
+                               2));
     EXPECT_EQ(ComputersPlay(), "Play 2 jun_5.bmp jun_10.bmp");
 }
 
@@ -160,8 +167,9 @@ TEST_F(ComputerTurnTest, RuleThreeLaysTheLeastValuableCardAfterTheBlockBonus) {
                                                  "hand=sep_0.bmp desk= score= 0 ( 0, 0, 0)\r\n",
                                                  2));
     EXPECT_EQ(host.Messages, std::vector<std::string>{"nChosen= 2"});
-    EXPECT_EQ(std::vector<std::string>(host.Calls.begin(), host.Calls.begin() + 4),
-              (std::vector<std::string>{"Dump", "Message nChosen= 2", "Pause 1", "Play 2 sep_0.bmp -"}));
+    EXPECT_EQ(
+        std::vector<std::string>(host.Calls.begin(), host.Calls.begin() + 4),
+        (std::vector<std::string>{"Dump", "Message nChosen= 2", "Pause 1", "Play 2 sep_0.bmp -"}));
     const test::Snapshot& pause = host.At(2);
     EXPECT_EQ(pause.view.picComp[2].Picture, "sep_0.bmp");
     const test::Snapshot& after = AfterPlay();
@@ -193,8 +201,8 @@ TEST_F(ComputerTurnTest, RuleOneLaysTheFirstCardOfAWholeMonth) {
 
 TEST_F(ComputerTurnTest, RuleOneTakesTheFirstWholeMonth) {
     Layout layout;
-    layout.cpu = {"feb_10.bmp", "feb_5.bmp", "feb_1.bmp", "feb_0.bmp", "apr_10.bmp", "apr_5.bmp", "apr_1.bmp",
-                  "apr_0.bmp"};
+    layout.cpu = {"feb_10.bmp", "feb_5.bmp", "feb_1.bmp", "feb_0.bmp",
+                  "apr_10.bmp", "apr_5.bmp", "apr_1.bmp", "apr_0.bmp"};
     layout.desk = {"mar_5.bmp"};
     Play(layout, false);
     EXPECT_EQ(ComputersPlay(), "Play 2 feb_10.bmp -");

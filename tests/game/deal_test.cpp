@@ -25,9 +25,11 @@ const std::string ThreeText = "3 Cards from same suit dealt, re-deal";
 
 int MostOfOneMonthOnDesk(const CardTableType& table) {
     std::array<int, 14> count{};
-    for (int k = 21; k <= 28; ++k) ++count[static_cast<std::size_t>(table[k].Month)];
+    for (int k = 21; k <= 28; ++k)
+        ++count[static_cast<std::size_t>(table[k].Month)];
     int most = 0;
-    for (int c : count) most = std::max(most, c);
+    for (int c : count)
+        most = std::max(most, c);
     return most;
 }
 
@@ -73,13 +75,14 @@ ReferenceDeal Reference(std::uint64_t seed) {
 template <typename Wanted>
 std::optional<std::uint64_t> FindSeed(Wanted wanted, std::uint64_t from = 1) {
     for (std::uint64_t seed = from; seed < from + 200000; ++seed) {
-        if (wanted(Reference(seed))) return seed;
+        if (wanted(Reference(seed)))
+            return seed;
     }
     return std::nullopt;
 }
 
 struct DealtGame {
-    Game game;        // as dealt, before anyone has played
+    Game game;  // as dealt, before anyone has played
     TableView view;
     std::vector<std::string> messages;
 };
@@ -91,14 +94,17 @@ DealtGame DealWithSeed(std::uint64_t seed, bool soundOn = true) {
     Session s(host);
     test::PrepareSession(s, host, 1);
     s.options.SoundEffectsOn = soundOn;
-    if (!soundOn) host.Detach();  // the property test needs no copies of every call
+    if (!soundOn)
+        host.Detach();  // the property test needs no copies of every call
     s.game.Rng = Random(seed);
     std::optional<DealtGame> dealt;
     host.OnPause = [&](double) {
-        if (!dealt) dealt = DealtGame{s.game, s.view, host.Messages};
+        if (!dealt)
+            dealt = DealtGame{s.game, s.view, host.Messages};
     };
     mnuNew_Click(s);
-    if (!dealt) dealt = DealtGame{s.game, s.view, host.Messages};
+    if (!dealt)
+        dealt = DealtGame{s.game, s.view, host.Messages};
     return *dealt;
 }
 
@@ -133,7 +139,8 @@ TEST(DealCards, TheFirstMoverGetsTheOddEntriesAndTheDeskStartsEmpty) {
         Game game;
         BuildCardTable(game.CardTable, true);
         // Left over from an aborted game: a desk of twelve cards and stale hands.
-        for (int slot = 1; slot <= 12; ++slot) game.Desk[slot] = "old";
+        for (int slot = 1; slot <= 12; ++slot)
+            game.Desk[slot] = "old";
         game.PlayerHand.Fill("old");
         game.CPUHand.Fill("old");
         game.TurnSide = static_cast<std::int16_t>(first);
@@ -145,8 +152,10 @@ TEST(DealCards, TheFirstMoverGetsTheOddEntriesAndTheDeskStartsEmpty) {
             EXPECT_EQ(firstHand[slot], game.CardTable[2 * slot - 1].CardName);
             EXPECT_EQ(secondHand[slot], game.CardTable[2 * slot].CardName);
         }
-        for (int slot = 1; slot <= 8; ++slot) EXPECT_EQ(game.Desk[slot], game.CardTable[20 + slot].CardName);
-        for (int slot = 9; slot <= 16; ++slot) EXPECT_EQ(game.Desk[slot], "");
+        for (int slot = 1; slot <= 8; ++slot)
+            EXPECT_EQ(game.Desk[slot], game.CardTable[20 + slot].CardName);
+        for (int slot = 9; slot <= 16; ++slot)
+            EXPECT_EQ(game.Desk[slot], "");
         EXPECT_EQ(game.TurnSide, first);
         EXPECT_EQ(game.DeskNextSlot, 9);
         EXPECT_EQ(game.PilePosition, 29);
@@ -166,7 +175,8 @@ TEST(ShuffleCards, PermutesWholeRecords) {
     for (const CardRecord& record : game.CardTable) {
         names.insert(record.CardName);
         bool known = false;
-        for (const CardRecord& original : before) known = known || original == record;
+        for (const CardRecord& original : before)
+            known = known || original == record;
         EXPECT_TRUE(known) << record.CardName;
     }
     EXPECT_EQ(names.size(), 48u);
@@ -182,9 +192,11 @@ TEST(DealNewGame, FollowsTheShuffleAndFirstMoverRules) {
         EXPECT_EQ(dealt.game.TurnSide, expected.firstMover);
         // The first mover receives entries 1, 3, ..., 19.
         HandSlots firstHand;
-        for (int slot = 1; slot <= 10; ++slot) firstHand[slot] = expected.accepted[2 * slot - 1].CardName;
+        for (int slot = 1; slot <= 10; ++slot)
+            firstHand[slot] = expected.accepted[2 * slot - 1].CardName;
         SortSlots(firstHand);
-        EXPECT_EQ(expected.firstMover == HumanSide ? dealt.game.PlayerHand : dealt.game.CPUHand, firstHand);
+        EXPECT_EQ(expected.firstMover == HumanSide ? dealt.game.PlayerHand : dealt.game.CPUHand,
+                  firstHand);
     }
 }
 
@@ -200,9 +212,8 @@ TEST(DealNewGame, FourOfAMonthOnTheDeskIsRedealtWithTheFourCardText) {
 }
 
 TEST(DealNewGame, ThreeOfAMonthOnTheDeskIsRedealtWithTheThreeCardText) {
-    const auto seed = FindSeed([](const ReferenceDeal& r) {
-        return r.mostPerDeal.size() == 2 && r.mostPerDeal[0] == 3;
-    });
+    const auto seed = FindSeed(
+        [](const ReferenceDeal& r) { return r.mostPerDeal.size() == 2 && r.mostPerDeal[0] == 3; });
     ASSERT_TRUE(seed.has_value());
     const DealtGame dealt = DealWithSeed(*seed);
     EXPECT_EQ(dealt.messages, std::vector<std::string>{ThreeText});
@@ -216,7 +227,8 @@ TEST(DealNewGame, FourFoundByTheThreeCardCheckIsAnnouncedWithTheThreeCardText) {
     ASSERT_TRUE(seed.has_value());
     const DealtGame dealt = DealWithSeed(*seed);
     ASSERT_GE(dealt.messages.size(), 2u);
-    for (const std::string& message : dealt.messages) EXPECT_EQ(message, ThreeText);
+    for (const std::string& message : dealt.messages)
+        EXPECT_EQ(message, ThreeText);
     EXPECT_EQ(dealt.game.CardTable, Reference(*seed).accepted);
 }
 
@@ -231,9 +243,11 @@ TEST(DealNewGame, FourThenThreeShowsBothTextsInThatOrder) {
 
 TEST(DealNewGame, TwoOfAMonthOnTheDeskIsAcceptedSilently) {
     const auto seed = FindSeed([](const ReferenceDeal& r) {
-        if (r.mostPerDeal.size() != 1) return false;
+        if (r.mostPerDeal.size() != 1)
+            return false;
         int january = 0;
-        for (int k = 21; k <= 28; ++k) january += r.accepted[k].Month == 1 ? 1 : 0;
+        for (int k = 21; k <= 28; ++k)
+            january += r.accepted[k].Month == 1 ? 1 : 0;
         return january == 2;
     });
     ASSERT_TRUE(seed.has_value());
@@ -307,16 +321,21 @@ TEST(DealNewGame, PropertyTenThousandDealsAreSoundAndFair) {
         ASSERT_EQ(g.HandCount[1], 10) << seed;
         ASSERT_EQ(g.HandCount[2], 10) << seed;
         int most = 0;
-        for (int month = 1; month <= 12; ++month) most = std::max(most, CountDeskMonth(g, month));
+        for (int month = 1; month <= 12; ++month)
+            most = std::max(most, CountDeskMonth(g, month));
         ASSERT_LT(most, 3) << seed;
         withPair += most == 2 ? 1 : 0;
         std::set<std::string> names;
-        for (const CardName& card : g.PlayerHand) names.insert(card);
-        for (const CardName& card : g.CPUHand) names.insert(card);
+        for (const CardName& card : g.PlayerHand)
+            names.insert(card);
+        for (const CardName& card : g.CPUHand)
+            names.insert(card);
         for (const CardName& card : g.Desk) {
-            if (!card.empty()) names.insert(card);
+            if (!card.empty())
+                names.insert(card);
         }
-        for (int k = 29; k <= 48; ++k) names.insert(g.CardTable[k].CardName);
+        for (int k = 29; k <= 48; ++k)
+            names.insert(g.CardTable[k].CardName);
         ASSERT_EQ(names.size(), 48u) << seed;
         humanFirst += g.TurnSide == HumanSide ? 1 : 0;
     }

@@ -9,7 +9,7 @@ namespace vm {
 namespace {
 
 class EvaluationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { BuildCardTable(game.CardTable, true); }
     void Give(int side, std::initializer_list<const char*> cards) {
         for (const char* card : cards) {
@@ -154,7 +154,8 @@ TEST_F(EvaluationTest, ClearCandidatesEmptiesTheFirstTenEntriesOnly) {
         game.CandidateTable[i] = Candidate{"jan_20.bmp", 1, "jan_1.bmp", 2, 33, 0, 13, 0};
     }
     ClearCandidates(game);
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(game.CandidateTable[i], Candidate{}) << i;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(game.CandidateTable[i], Candidate{}) << i;
     EXPECT_EQ(game.CandidateTable[11].Score, 33);
     EXPECT_EQ(game.CandidateTable[30].HandCard, "jan_20.bmp");
 }

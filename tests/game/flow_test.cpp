@@ -19,7 +19,8 @@ using test::ScriptedHost;
 std::uint64_t SeedWhereFirstMoverIs(int side) {
     for (std::uint64_t seed = 1;; ++seed) {
         Random rng(seed);
-        if (static_cast<int>(2 * rng.Next()) + 1 != side) continue;
+        if (static_cast<int>(2 * rng.Next()) + 1 != side)
+            continue;
         ScriptedHost host;
         Session s(host);
         test::PrepareSession(s, host, 0);
@@ -27,7 +28,8 @@ std::uint64_t SeedWhereFirstMoverIs(int side) {
         s.options.SoundEffectsOn = false;
         s.game.Rng = Random(seed);
         mnuNew_Click(s);
-        if (host.Messages.empty()) return seed;
+        if (host.Messages.empty())
+            return seed;
     }
 }
 
@@ -60,8 +62,10 @@ TEST_P(WholeGameTest, TwentyAlternatingTurnsThenTheScoreboard) {
     std::vector<int> draws;
     std::vector<int> plays;
     for (int i = 0; i < static_cast<int>(host.Calls.size()); ++i) {
-        if (host.Calls[static_cast<std::size_t>(i)].rfind("Draw", 0) == 0) draws.push_back(i);
-        if (host.Calls[static_cast<std::size_t>(i)].rfind("Play", 0) == 0) plays.push_back(i);
+        if (host.Calls[static_cast<std::size_t>(i)].rfind("Draw", 0) == 0)
+            draws.push_back(i);
+        if (host.Calls[static_cast<std::size_t>(i)].rfind("Play", 0) == 0)
+            plays.push_back(i);
     }
     ASSERT_EQ(draws.size(), 20u);
     ASSERT_EQ(plays.size(), 20u);
@@ -106,7 +110,8 @@ TEST_P(WholeGameTest, TwentyAlternatingTurnsThenTheScoreboard) {
     EXPECT_EQ(host.Count("Meld"), [&] {
         int n = 0;
         for (int side = 1; side <= 2; ++side) {
-            for (int meld = 1; meld <= 6; ++meld) n += end.game.MeldFlags[side][meld];
+            for (int meld = 1; meld <= 6; ++meld)
+                n += end.game.MeldFlags[side][meld];
         }
         return n;
     }());
@@ -125,8 +130,10 @@ TEST_P(WholeGameTest, TwentyAlternatingTurnsThenTheScoreboard) {
     EXPECT_EQ(s.view.lblCards[1], "0");
     EXPECT_EQ(s.view.lblCards[2], "0");
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 0);
-    for (const CardPlace& place : s.view.picDesk) EXPECT_FALSE(place.Visible);
-    for (const CardPlace& place : s.view.picHand) EXPECT_FALSE(place.Visible);
+    for (const CardPlace& place : s.view.picDesk)
+        EXPECT_FALSE(place.Visible);
+    for (const CardPlace& place : s.view.picHand)
+        EXPECT_FALSE(place.Visible);
     EXPECT_EQ(s.game.PlayerScore, 0);
     EXPECT_FALSE(s.game.LastDrawDone);
 }
@@ -154,7 +161,8 @@ TEST(GameEnd, AMeldOfTheVeryLastPileCardIsAnnouncedBeforeTheScoreboard) {
     const int draw = host.Find("Draw 2");
     const int board = host.Find("Scoreboard");
     ASSERT_GE(meld, 0);
-    EXPECT_EQ(host.Calls[static_cast<std::size_t>(meld)], "Meld Computer has Shoubu Complete (May), +20 points");
+    EXPECT_EQ(host.Calls[static_cast<std::size_t>(meld)],
+              "Meld Computer has Shoubu Complete (May), +20 points");
     EXPECT_EQ(host.Calls[static_cast<std::size_t>(draw)], "Draw 2 may_0.bmp may_1.bmp");
     EXPECT_LT(meld, draw);
     EXPECT_EQ(board, draw + 1);
@@ -196,11 +204,12 @@ TEST(NewGame, DuringAGameCarriesNothingOver) {
     layout.player = {"jan_20.bmp", "apr_10.bmp"};
     layout.cpu = {"feb_0.bmp"};
     layout.desk = {"jan_1.bmp", "feb_10.bmp", "mar_5.bmp", "apr_5.bmp", "apr_0.bmp", "may_0.bmp",
-                   "jun_0.bmp", "jul_0.bmp", "aug_0.bmp", "sep_0.bmp", "oct_0.bmp", "nov_0.bmp"};
+                   "jun_0.bmp", "jul_0.bmp",  "aug_0.bmp", "sep_0.bmp", "oct_0.bmp", "nov_0.bmp"};
     layout.humanGrid = {"dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"};
     layout.cpuGrid = {"may_10.bmp"};
     test::SetUpTable(s, layout);
-    for (int rank = 1; rank <= 4; ++rank) ShowCapturedCard(s, HumanSide, layout.humanGrid[static_cast<std::size_t>(rank - 1)], rank);
+    for (int rank = 1; rank <= 4; ++rank)
+        ShowCapturedCard(s, HumanSide, layout.humanGrid[static_cast<std::size_t>(rank - 1)], rank);
     NextTurn(s);
     picHand_MouseMove(s, 2);  // apr_10: two matches marked, a selection pending
     ASSERT_TRUE(s.game.MatchPending);
@@ -212,8 +221,10 @@ TEST(NewGame, DuringAGameCarriesNothingOver) {
     mnuNew_Click(s);
     EXPECT_TRUE(host.Calls.empty());
     for (int side = 1; side <= 2; ++side) {
-        for (int month = 1; month <= 12; ++month) EXPECT_EQ(CountCapturedMonth(s.game, month, side), 0);
-        for (int meld = 1; meld <= 6; ++meld) EXPECT_EQ(s.game.MeldFlags[side][meld], 0);
+        for (int month = 1; month <= 12; ++month)
+            EXPECT_EQ(CountCapturedMonth(s.game, month, side), 0);
+        for (int meld = 1; meld <= 6; ++meld)
+            EXPECT_EQ(s.game.MeldFlags[side][meld], 0);
     }
     EXPECT_EQ(s.game.PlayerScore, 0);
     EXPECT_EQ(s.game.CPUScore, 0);
@@ -223,11 +234,13 @@ TEST(NewGame, DuringAGameCarriesNothingOver) {
     EXPECT_EQ(s.game.SelectedHandSlot, 0);
     EXPECT_FALSE(s.game.MatchPending);
     EXPECT_FALSE(test::AnyMarker(s.view));
-    for (const CardPlace& place : s.view.picDesk) EXPECT_FALSE(place.Enabled);
+    for (const CardPlace& place : s.view.picDesk)
+        EXPECT_FALSE(place.Enabled);
     // The old desk of twelve is gone: exactly the eight new cards.
     EXPECT_EQ(s.game.DeskNextSlot, 9);
     EXPECT_EQ(test::Cards(s.game.Desk).size(), 8u);
-    for (int slot = 9; slot <= 16; ++slot) EXPECT_FALSE(s.view.picDesk[slot].Visible);
+    for (int slot = 9; slot <= 16; ++slot)
+        EXPECT_FALSE(s.view.picDesk[slot].Visible);
     EXPECT_TRUE(IsConsistent(s.game));
     // The first click needs a pointer move first.
     const std::size_t calls = host.Calls.size();
@@ -262,9 +275,12 @@ TEST(AbortGame, AsksFirstAndClearsTheTableOnlyOnYes) {
     EXPECT_EQ(host.Count("AskAbort"), 2);
     EXPECT_FALSE(s.game.GameInProgress);
     EXPECT_FALSE(s.view.Menu.mnuAbort.Enabled);
-    for (const CardPlace& place : s.view.picHand) EXPECT_FALSE(place.Visible || place.Enabled);
-    for (const CardPlace& place : s.view.picComp) EXPECT_FALSE(place.Visible);
-    for (const CardPlace& place : s.view.picDesk) EXPECT_FALSE(place.Visible || place.Enabled);
+    for (const CardPlace& place : s.view.picHand)
+        EXPECT_FALSE(place.Visible || place.Enabled);
+    for (const CardPlace& place : s.view.picComp)
+        EXPECT_FALSE(place.Visible);
+    for (const CardPlace& place : s.view.picDesk)
+        EXPECT_FALSE(place.Visible || place.Enabled);
     EXPECT_FALSE(test::AnyMarker(s.view));
     EXPECT_EQ(s.view.lblPlayer, " 0");
     EXPECT_EQ(s.view.lblCPU, " 0");

@@ -31,7 +31,7 @@ Layout HumanTurn() {
 }
 
 class MatchingTest : public ::testing::Test {
-protected:
+  protected:
     void Start(const Layout& layout) {
         test::PrepareSession(s, host, 1);
         test::SetUpTable(s, layout);
@@ -82,11 +82,13 @@ TEST(FindDeskMatches, AFourthMatchIsCountedButNeverWritten) {
 
 TEST_F(MatchingTest, RemovingCardsKeepsRowsCompactSortedAndDrawn) {
     Layout layout = HumanTurn();
-    layout.desk = {"jan_1.bmp", "feb_5.bmp", "apr_5.bmp", "apr_0.bmp", "aug_20.bmp", "oct_10.bmp", "nov_10.bmp"};
+    layout.desk = {"jan_1.bmp",  "feb_5.bmp",  "apr_5.bmp", "apr_0.bmp",
+                   "aug_20.bmp", "oct_10.bmp", "nov_10.bmp"};
     Start(layout);
     RemoveDeskCard(s, 3);
     EXPECT_EQ(Cards(s.game.Desk),
-              (std::vector<std::string>{"jan_1.bmp", "feb_5.bmp", "apr_0.bmp", "aug_20.bmp", "oct_10.bmp", "nov_10.bmp"}));
+              (std::vector<std::string>{"jan_1.bmp", "feb_5.bmp", "apr_0.bmp", "aug_20.bmp",
+                                        "oct_10.bmp", "nov_10.bmp"}));
     EXPECT_EQ(s.game.Desk[7], "");
     EXPECT_EQ(s.game.DeskNextSlot, 7);
     EXPECT_FALSE(s.view.picDesk[7].Visible);
@@ -120,8 +122,8 @@ TEST_F(MatchingTest, H0LaysTheCardOnTheDeskWithOneDownSound) {
     const test::Snapshot& after = AfterHumanPlay();
     EXPECT_EQ(host.Calls[static_cast<std::size_t>(host.Find("Play 1"))], "Play 1 mar_1.bmp -");
     EXPECT_EQ(Cards(after.game.Desk),
-              (std::vector<std::string>{"jan_1.bmp", "mar_1.bmp", "apr_5.bmp", "apr_0.bmp", "aug_20.bmp",
-                                        "oct_10.bmp"}));
+              (std::vector<std::string>{"jan_1.bmp", "mar_1.bmp", "apr_5.bmp", "apr_0.bmp",
+                                        "aug_20.bmp", "oct_10.bmp"}));
     EXPECT_EQ(after.game.DeskNextSlot, 7);
     EXPECT_EQ(after.game.HandCount[HumanSide], 4);
     EXPECT_EQ(after.game.PlayerScore, 0);
@@ -145,8 +147,8 @@ TEST_F(MatchingTest, H1TakesTheDeskCardThenTheHandCardWithTwoUpSounds) {
     picHand_Click(s, 1);
     ASSERT_GE(host.Calls.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(host.Calls.begin(), host.Calls.begin() + 7),
-              (std::vector<std::string>{Up, Up, "Play 1 jan_20.bmp jan_1.bmp", Down, "Pause 1", Down,
-                                        "Draw 1 may_0.bmp -"}));
+              (std::vector<std::string>{Up, Up, "Play 1 jan_20.bmp jan_1.bmp", Down, "Pause 1",
+                                        Down, "Draw 1 may_0.bmp -"}));
     // First sound: the desk card is stored and gone, the hand card still held.
     const test::Snapshot& first = host.At(0);
     EXPECT_EQ(first.game.CapturedPiles[1][1][3], "jan_1.bmp");
@@ -171,7 +173,8 @@ TEST_F(MatchingTest, H1TakesTheDeskCardThenTheHandCardWithTwoUpSounds) {
     EXPECT_EQ(after.game.SelectedHandSlot, 0);
     EXPECT_FALSE(after.game.MatchPending);
     EXPECT_FALSE(test::AnyMarker(after.view));
-    for (const CardPlace& place : after.view.picDesk) EXPECT_FALSE(place.Enabled);
+    for (const CardPlace& place : after.view.picDesk)
+        EXPECT_FALSE(place.Enabled);
     EXPECT_EQ(test::VisibleMonthPlaces(after.view), 2);
     EXPECT_TRUE(IsConsistent(after.game));
 }
@@ -192,7 +195,8 @@ TEST_F(MatchingTest, H2TakesTheClickedOfTwoMatchesSilently) {
     EXPECT_TRUE(after.view.MonthPiles[4][1].Visible);
     EXPECT_TRUE(after.view.MonthPiles[4][4].Visible);
     EXPECT_FALSE(after.view.MonthPiles[4][2].Visible);
-    for (const CardPlace& place : after.view.picDesk) EXPECT_FALSE(place.Enabled);
+    for (const CardPlace& place : after.view.picDesk)
+        EXPECT_FALSE(place.Enabled);
     EXPECT_FALSE(test::AnyMarker(after.view));
     EXPECT_TRUE(IsConsistent(after.game));
 }
@@ -232,7 +236,8 @@ TEST_F(MatchingTest, H3TakesAllThreeSilentlyAndTestsTheMeldsOnce) {
     EXPECT_EQ(Cards(after.game.Desk), std::vector<std::string>{"jul_0.bmp"});
     EXPECT_EQ(after.game.DeskNextSlot, 2);
     EXPECT_EQ(after.game.MeldFlags[1][3], 1);
-    for (int rank = 1; rank <= 4; ++rank) EXPECT_TRUE(after.view.MonthPiles[5][rank].Visible) << rank;
+    for (int rank = 1; rank <= 4; ++rank)
+        EXPECT_TRUE(after.view.MonthPiles[5][rank].Visible) << rank;
     EXPECT_FALSE(test::AnyMarker(after.view));
     EXPECT_EQ(after.game.SelectedHandSlot, 0);
     EXPECT_TRUE(IsConsistent(after.game));

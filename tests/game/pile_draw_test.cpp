@@ -20,7 +20,7 @@ const std::string Down = "Sound /prog/Card_down.wav";
 const std::string Cleared = "hand= desk= score= 0 ( 0, 0, 0)\r\n";
 
 class PileDrawTest : public ::testing::Test {
-protected:
+  protected:
     // The drawing side has just played its hand card; the next pile card is `next`.
     void Start(int side, std::vector<std::string> desk, const std::string& next) {
         Layout layout;
@@ -61,7 +61,8 @@ TEST_F(PileDrawTest, AnUnmatchedCardIsShownForThePauseThenLaidAndSorted) {
     EXPECT_EQ(pause.view.picPile[1].Picture, "mar_5.bmp");
     EXPECT_FALSE(pause.view.picPileShape[1]);
     EXPECT_EQ(Cards(pause.game.Desk), (std::vector<std::string>{"jan_1.bmp", "aug_20.bmp"}));
-    EXPECT_EQ(Cards(s.game.Desk), (std::vector<std::string>{"jan_1.bmp", "mar_5.bmp", "aug_20.bmp"}));
+    EXPECT_EQ(Cards(s.game.Desk),
+              (std::vector<std::string>{"jan_1.bmp", "mar_5.bmp", "aug_20.bmp"}));
     EXPECT_EQ(s.game.DeskNextSlot, 4);
     EXPECT_EQ(s.view.picDesk[2].Picture, "mar_5.bmp");
     EXPECT_EQ(s.game.PlayerScore, 0);
@@ -72,7 +73,8 @@ TEST_F(PileDrawTest, AnUnmatchedCardIsShownForThePauseThenLaidAndSorted) {
 TEST_F(PileDrawTest, AComputerCaptureGoesToItsGridAndNotToTheMonthPiles) {
     Start(ComputerSide, {"feb_5.bmp", "jul_10.bmp"}, "jul_0.bmp");
     Draw();
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{Down, "Pause 2", Up, "Draw 2 jul_0.bmp jul_10.bmp"}));
+    EXPECT_EQ(host.Calls,
+              (std::vector<std::string>{Down, "Pause 2", Up, "Draw 2 jul_0.bmp jul_10.bmp"}));
     const test::Snapshot& pause = host.At(1);
     EXPECT_TRUE(pause.view.picPileShape[2]);
     EXPECT_TRUE(pause.view.picShape[2]);
@@ -106,12 +108,15 @@ TEST_F(PileDrawTest, OfTwoMatchesTheTenIsTakenOverTheZero) {
     EXPECT_EQ(s.game.CapturedPiles[1][6][1], "jun_10.bmp");
     EXPECT_EQ(Cards(s.game.Desk), (std::vector<std::string>{"jun_0.bmp", "aug_0.bmp"}));
     ASSERT_EQ(host.Dumps.size(), 1u);
-    std::string expected = "hand=jun_1.bmp desk=jun_10.bmp score= 10 ( 0, 0, 0)\r\n"
-                           "hand=jun_1.bmp desk=jun_0.bmp score= 0 ( 0, 0, 0)\r\n";
-    for (int i = 0; i < 8; ++i) expected += Cleared;
+    std::string expected =
+        "hand=jun_1.bmp desk=jun_10.bmp score= 10 ( 0, 0, 0)\r\n"
+        "hand=jun_1.bmp desk=jun_0.bmp score= 0 ( 0, 0, 0)\r\n";
+    for (int i = 0; i < 8; ++i)
+        expected += Cleared;
     EXPECT_EQ(host.Dumps[0], expected);
     // The dump comes before the choice is shown and paused on.
-    EXPECT_EQ(host.Calls, (std::vector<std::string>{Down, "Dump", "Pause 2", Up, "Draw 1 jun_1.bmp jun_10.bmp"}));
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{Down, "Dump", "Pause 2", Up,
+                                                    "Draw 1 jun_1.bmp jun_10.bmp"}));
 }
 
 TEST_F(PileDrawTest, OfTwoEqualMatchesTheLowerSlotIsTaken) {
@@ -134,9 +139,11 @@ TEST_F(PileDrawTest, BothCandidatesOfTheChoiceGetThePileCardsBonus) {
     Start(ComputerSide, {"dec_20.bmp", "dec_10.bmp"}, "dec_0.bmp");
     s.options.DebugMode = true;
     Draw();
-    std::string expected = "hand=dec_0.bmp desk=dec_20.bmp score= 25 ( 0, 5, 0)\r\n"
-                           "hand=dec_0.bmp desk=dec_10.bmp score= 15 ( 0, 5, 0)\r\n";
-    for (int i = 0; i < 8; ++i) expected += Cleared;
+    std::string expected =
+        "hand=dec_0.bmp desk=dec_20.bmp score= 25 ( 0, 5, 0)\r\n"
+        "hand=dec_0.bmp desk=dec_10.bmp score= 15 ( 0, 5, 0)\r\n";
+    for (int i = 0; i < 8; ++i)
+        expected += Cleared;
     ASSERT_EQ(host.Dumps.size(), 1u);
     EXPECT_EQ(host.Dumps[0], expected);
     EXPECT_EQ(s.game.CapturedPiles[2][12][1], "dec_20.bmp");
@@ -165,10 +172,10 @@ TEST_F(PileDrawTest, AMeldCompletedByAPileCardIsAnnouncedBeforeTheDrawEnds) {
     test::SetUpTable(s, layout);
     host.Clear();
     DrawFromPile(s);
-    EXPECT_EQ(host.Calls,
-              (std::vector<std::string>{Down, "Pause 1", Up,
-                                        "Meld Computer has Akai Tan (Red Tanzaku Strips), +30 points",
-                                        "Draw 2 feb_0.bmp feb_5.bmp"}));
+    EXPECT_EQ(host.Calls, (std::vector<std::string>{
+                              Down, "Pause 1", Up,
+                              "Meld Computer has Akai Tan (Red Tanzaku Strips), +30 points",
+                              "Draw 2 feb_0.bmp feb_5.bmp"}));
     EXPECT_EQ(s.game.CPUScore, 5 + 5 + 5 + 30);
     EXPECT_EQ(s.view.lblCPU, " 45");
     const MeldInfo& info = host.Melds.at(0);

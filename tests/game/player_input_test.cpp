@@ -26,7 +26,7 @@ Layout HumanTurn() {
 }
 
 class PlayerInputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::PrepareSession(s, host, 1);
         test::SetUpTable(s, HumanTurn());
@@ -40,14 +40,18 @@ protected:
         const TableView viewBefore = s.view;
         const std::size_t calls = host.Calls.size();
         action();
-        if (!test::SamePlayState(before, s.game)) return ::testing::AssertionFailure() << "game changed";
-        if (!(viewBefore == s.view)) return ::testing::AssertionFailure() << "table view changed";
-        if (host.Calls.size() != calls) return ::testing::AssertionFailure() << "host called: " << host.Calls.back();
+        if (!test::SamePlayState(before, s.game))
+            return ::testing::AssertionFailure() << "game changed";
+        if (!(viewBefore == s.view))
+            return ::testing::AssertionFailure() << "table view changed";
+        if (host.Calls.size() != calls)
+            return ::testing::AssertionFailure() << "host called: " << host.Calls.back();
         return ::testing::AssertionSuccess();
     }
     int EnabledDeskSlots() const {
         int n = 0;
-        for (const CardPlace& place : s.view.picDesk) n += place.Enabled ? 1 : 0;
+        for (const CardPlace& place : s.view.picDesk)
+            n += place.Enabled ? 1 : 0;
         return n;
     }
 
@@ -57,7 +61,8 @@ protected:
 
 TEST_F(PlayerInputTest, TheHumansTurnBeginsWithEveryCardClickableAndNothingSelected) {
     EXPECT_TRUE(s.game.PlayerMayAct);
-    for (int slot = 1; slot <= 10; ++slot) EXPECT_EQ(s.view.picHand[slot].Enabled, slot <= 5) << slot;
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(s.view.picHand[slot].Enabled, slot <= 5) << slot;
     EXPECT_EQ(EnabledDeskSlots(), 0);
     EXPECT_FALSE(test::AnyMarker(s.view));
     EXPECT_EQ(s.game.SelectedHandSlot, 0);
@@ -153,15 +158,18 @@ TEST_F(PlayerInputTest, InputDuringThePileDrawAndTheComputersTurnChangesNothing)
         EXPECT_FALSE(s.game.PlayerMayAct);
         // The hand stops accepting clicks when the computer's turn begins.
         if (pauses >= 2) {
-            for (int slot = 1; slot <= 10; ++slot) EXPECT_FALSE(s.view.picHand[slot].Enabled) << "pause " << pauses;
+            for (int slot = 1; slot <= 10; ++slot)
+                EXPECT_FALSE(s.view.picHand[slot].Enabled) << "pause " << pauses;
         }
         EXPECT_TRUE(ChangesNothing([&] {
             for (int slot = 1; slot <= 5; ++slot) {
                 picHand_MouseMove(s, slot);
                 picHand_Click(s, slot);
             }
-            for (int slot = 1; slot <= 16; ++slot) picDesk_Click(s, slot);
-        })) << "pause " << pauses;
+            for (int slot = 1; slot <= 16; ++slot)
+                picDesk_Click(s, slot);
+        })) << "pause "
+            << pauses;
     };
     picHand_MouseMove(s, 2);
     picHand_Click(s, 2);
@@ -206,11 +214,14 @@ TEST_F(PlayerInputTest, MarkerAndClickabilityHelpers) {
     // Hiding the markers leaves clickability alone.
     EXPECT_EQ(EnabledDeskSlots(), 2);
     DisablePlayerHand(s, 4);
-    for (int slot = 1; slot <= 10; ++slot) EXPECT_EQ(s.view.picHand[slot].Enabled, slot == 4) << slot;
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(s.view.picHand[slot].Enabled, slot == 4) << slot;
     DisablePlayerHand(s, 0);
-    for (int slot = 1; slot <= 10; ++slot) EXPECT_FALSE(s.view.picHand[slot].Enabled) << slot;
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_FALSE(s.view.picHand[slot].Enabled) << slot;
     EnablePlayerHand(s);
-    for (int slot = 1; slot <= 10; ++slot) EXPECT_EQ(s.view.picHand[slot].Enabled, slot <= 5) << slot;
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(s.view.picHand[slot].Enabled, slot <= 5) << slot;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace vm {
 namespace {
 
 class CapturedPilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::PrepareSession(s, host, 0);
         ResetTable(s);
@@ -19,7 +19,8 @@ protected:
     void Capture(int side, const std::string& card) {
         const int rank = MonthRank(s.game.CardTable, card);
         CaptureCard(s, side, card, rank);
-        if (side == HumanSide) ShowCapturedCard(s, side, card, rank);
+        if (side == HumanSide)
+            ShowCapturedCard(s, side, card, rank);
     }
 
     test::ScriptedHost host;
@@ -92,7 +93,8 @@ TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
     EXPECT_EQ(s.game.CapturedPiles[1][1][1], "jan_20.bmp");
     ClearCapturedPiles(s);
     for (int side = 1; side <= 2; ++side) {
-        for (int month = 1; month <= 12; ++month) EXPECT_EQ(CountCapturedMonth(s.game, month, side), 0);
+        for (int month = 1; month <= 12; ++month)
+            EXPECT_EQ(CountCapturedMonth(s.game, month, side), 0);
     }
 }
 

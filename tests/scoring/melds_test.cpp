@@ -12,14 +12,15 @@ namespace vm {
 namespace {
 
 class MeldsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::PrepareSession(s, host, 0);
         ResetTable(s);
         BuildCardTable(s.game.CardTable, true);
     }
     void Give(int side, std::initializer_list<const char*> cards) {
-        for (const char* card : cards) CaptureCard(s, side, card, MonthRank(s.game.CardTable, card));
+        for (const char* card : cards)
+            CaptureCard(s, side, card, MonthRank(s.game.CardTable, card));
     }
 
     test::ScriptedHost host;
@@ -79,8 +80,9 @@ TEST_F(MeldsTest, ThreeOfFourEarnNothingAndTheFourthEarnsTwentyOnce) {
 }
 
 TEST_F(MeldsTest, EveryMeldItsTextsPointsAndPictures) {
-    Give(HumanSide, {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp", "jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp",
-                     "dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"});
+    Give(HumanSide,
+         {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp", "jan_20.bmp", "mar_20.bmp", "aug_20.bmp",
+          "nov_20.bmp", "dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"});
     CheckMelds(s, HumanSide);
     ASSERT_EQ(host.Melds.size(), 3u);
     EXPECT_EQ(host.Melds[0][6], "Player has Akai Tan (Red Tanzaku Strips), +30 points");
@@ -101,7 +103,8 @@ TEST_F(MeldsTest, EveryMeldItsTextsPointsAndPictures) {
     EXPECT_EQ(s.view.lblPlayer, " 130");
 
     int total = 0;
-    for (int meld = 1; meld <= 6; ++meld) total += MeldPoints(meld);
+    for (int meld = 1; meld <= 6; ++meld)
+        total += MeldPoints(meld);
     EXPECT_EQ(total, 170);
     EXPECT_EQ(MeldPoints(0), 0);
     EXPECT_EQ(MeldPoints(7), 0);
@@ -111,7 +114,8 @@ TEST_F(MeldsTest, PrepareMeldInfoOfBadArgumentsIsEmpty) {
     Give(HumanSide, {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"});
     for (const MeldInfo& info : {PrepareMeldInfo(s.game, 3, 3), PrepareMeldInfo(s.game, 0, 3),
                                  PrepareMeldInfo(s.game, 1, 0), PrepareMeldInfo(s.game, 1, 7)}) {
-        for (int entry = 1; entry <= 7; ++entry) EXPECT_EQ(info[entry], "") << entry;
+        for (int entry = 1; entry <= 7; ++entry)
+            EXPECT_EQ(info[entry], "") << entry;
     }
     const MeldInfo computer = PrepareMeldInfo(s.game, 2, 3);
     EXPECT_EQ(computer[6], "Computer has Shoubu Complete (May), +20 points");
@@ -127,7 +131,8 @@ TEST_F(MeldsTest, ResetTableClearsTheFlagsSoAMeldScoresAgainNextGame) {
     Give(HumanSide, {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"});
     CheckMelds(s, HumanSide);
     ResetTable(s);
-    for (int meld = 1; meld <= 6; ++meld) EXPECT_EQ(s.game.MeldFlags[1][meld], 0);
+    for (int meld = 1; meld <= 6; ++meld)
+        EXPECT_EQ(s.game.MeldFlags[1][meld], 0);
     Give(HumanSide, {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"});
     CheckMelds(s, HumanSide);
     EXPECT_EQ(host.Melds.size(), 2u);

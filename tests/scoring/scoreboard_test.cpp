@@ -9,7 +9,7 @@ namespace vm {
 namespace {
 
 class ScoreboardTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { BuildCardTable(game.CardTable, true); }
     void Give(int side, std::initializer_list<const char*> cards) {
         for (const char* card : cards) {
@@ -22,8 +22,8 @@ protected:
 
 TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
     // 85 card points against 60; the plain cards count nowhere.
-    Give(HumanSide, {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "feb_10.bmp", "apr_10.bmp", "may_5.bmp", "jan_0.bmp",
-                     "feb_1.bmp"});
+    Give(HumanSide, {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "feb_10.bmp", "apr_10.bmp",
+                     "may_5.bmp", "jan_0.bmp", "feb_1.bmp"});
     Give(ComputerSide, {"nov_20.bmp", "dec_20.bmp", "jun_10.bmp", "jul_10.bmp", "sep_0.bmp"});
     const ScoreboardView view = BuildScoreboard(game);
     EXPECT_EQ(view.Player.ScoreLabel, "Score Cards total =  85");
@@ -36,9 +36,12 @@ TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
     EXPECT_EQ(view.Player.GrandTotal, 85);
     EXPECT_EQ(view.CPU.GrandTotal, 60);
     // Month order, within a month most valuable first; six places, the rest hidden.
-    const char* expected[] = {"jan_20.bmp", "feb_10.bmp", "mar_20.bmp", "apr_10.bmp", "may_5.bmp", "aug_20.bmp"};
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(view.Player.ScoringCards[i], expected[i - 1]) << i;
-    for (int i = 7; i <= 24; ++i) EXPECT_EQ(view.Player.ScoringCards[i], "") << i;
+    const char* expected[] = {"jan_20.bmp", "feb_10.bmp", "mar_20.bmp",
+                              "apr_10.bmp", "may_5.bmp",  "aug_20.bmp"};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(view.Player.ScoringCards[i], expected[i - 1]) << i;
+    for (int i = 7; i <= 24; ++i)
+        EXPECT_EQ(view.Player.ScoringCards[i], "") << i;
     EXPECT_EQ(view.CPU.ScoringCards[1], "jun_10.bmp");
     EXPECT_EQ(view.CPU.ScoringCards[4], "dec_20.bmp");
     EXPECT_EQ(view.CPU.ScoringCards[5], "");
@@ -46,7 +49,8 @@ TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
         EXPECT_EQ(view.Player.MeldTitles[row], "");
         EXPECT_EQ(view.CPU.MeldTitles[row], "");
     }
-    for (int i = 1; i <= 30; ++i) EXPECT_EQ(view.Player.MeldPictures[i], "") << i;
+    for (int i = 1; i <= 30; ++i)
+        EXPECT_EQ(view.Player.MeldPictures[i], "") << i;
 }
 
 TEST_F(ScoreboardTest, TheComputerWinningSwapsTheWords) {
@@ -73,8 +77,8 @@ TEST_F(ScoreboardTest, EqualTotalsAreADraw) {
 }
 
 TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
-    Give(HumanSide, {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp", "dec_10.bmp", "dec_5.bmp",
-                     "dec_0.bmp"});
+    Give(HumanSide, {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp",
+                     "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"});
     game.MeldFlags[1][6] = 1;
     game.MeldFlags[1][5] = 1;
     const ScoreboardView view = BuildScoreboard(game);
@@ -82,11 +86,14 @@ TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
     EXPECT_EQ(view.Player.MeldTitles[2], " Lights ");
     EXPECT_EQ(view.Player.MeldTitles[3], "");
     const char* kiri[] = {"dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"};
-    for (int i = 1; i <= 4; ++i) EXPECT_EQ(view.Player.MeldPictures[i], kiri[i - 1]) << i;
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(view.Player.MeldPictures[i], kiri[i - 1]) << i;
     EXPECT_EQ(view.Player.MeldPictures[5], "");
     const char* lights[] = {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp"};
-    for (int i = 6; i <= 10; ++i) EXPECT_EQ(view.Player.MeldPictures[i], lights[i - 6]) << i;
-    for (int i = 11; i <= 30; ++i) EXPECT_EQ(view.Player.MeldPictures[i], "") << i;
+    for (int i = 6; i <= 10; ++i)
+        EXPECT_EQ(view.Player.MeldPictures[i], lights[i - 6]) << i;
+    for (int i = 11; i <= 30; ++i)
+        EXPECT_EQ(view.Player.MeldPictures[i], "") << i;
     EXPECT_EQ(view.Player.MeldScoreLabel, "Meld Score total =  70");
     EXPECT_EQ(view.Player.ScoreLabel, "Score Cards total =  115");
     EXPECT_EQ(view.Player.TotalLabel, "Winner  185");
@@ -94,9 +101,11 @@ TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
 }
 
 TEST_F(ScoreboardTest, EveryTitleAndTheComputersMelds) {
-    Give(ComputerSide, {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp", "jun_5.bmp", "sep_5.bmp", "oct_5.bmp", "may_10.bmp",
-                        "may_5.bmp", "may_1.bmp", "may_0.bmp", "oct_10.bmp", "oct_1.bmp", "oct_0.bmp"});
-    for (int meld = 1; meld <= 4; ++meld) game.MeldFlags[2][meld] = 1;
+    Give(ComputerSide, {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp", "jun_5.bmp", "sep_5.bmp",
+                        "oct_5.bmp", "may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp",
+                        "oct_10.bmp", "oct_1.bmp", "oct_0.bmp"});
+    for (int meld = 1; meld <= 4; ++meld)
+        game.MeldFlags[2][meld] = 1;
     const ScoreboardView view = BuildScoreboard(game);
     EXPECT_EQ(view.CPU.MeldTitles[1], " Akai Tan ");
     EXPECT_EQ(view.CPU.MeldTitles[2], " Aoi Tan ");

@@ -1,5 +1,3 @@
-#include "tools/sim/simulator.h"
-
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "game/cards.h"
+#include "tools/sim/simulator.h"
 
 namespace vm {
 namespace {
@@ -16,11 +15,14 @@ namespace {
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
-bool IsCard(const std::string& name) { return CardIndex(name) >= 0 && !IsPlainName(name); }
+bool IsCard(const std::string& name) {
+    return CardIndex(name) >= 0 && !IsPlainName(name);
+}
 
 TEST(Simulation, TwentyThousandGamesKeepEveryInvariant) {
     const SimulationSummary summary = RunSimulation(20000, 7, nullptr);
@@ -32,7 +34,10 @@ TEST(Simulation, TwentyThousandGamesKeepEveryInvariant) {
     long meldPoints = 0;
     const int points[] = {30, 30, 20, 20, 20, 50};
     for (int side = 0; side < 2; ++side) {
-        for (int meld = 0; meld < 6; ++meld) meldPoints += summary.MeldGames[static_cast<std::size_t>(side)][static_cast<std::size_t>(meld)] * points[meld];
+        for (int meld = 0; meld < 6; ++meld)
+            meldPoints +=
+                summary.MeldGames[static_cast<std::size_t>(side)][static_cast<std::size_t>(meld)] *
+                points[meld];
     }
     EXPECT_EQ(summary.HumanPoints + summary.CPUPoints, 250L * 20000 + meldPoints);
 }

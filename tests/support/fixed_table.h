@@ -3,11 +3,11 @@
 // handlers from a known table. Every one of the 48 cards ends up somewhere, so the result
 // passes IsConsistent.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "game/flow.h"
 #include "game/number_text.h"
@@ -61,8 +61,10 @@ inline void SetUpTable(Session& s, const Layout& layout) {
     }
     for (const std::string& card : named) {
         bool known = false;
-        for (const CardRecord& record : deck) known = known || record.CardName == card;
-        if (!known) ADD_FAILURE() << "no such card in the deck: " << card;
+        for (const CardRecord& record : deck)
+            known = known || record.CardName == card;
+        if (!known)
+            ADD_FAILURE() << "no such card in the deck: " << card;
     }
     std::vector<std::string> rest;
     for (const CardRecord& record : deck) {
@@ -88,7 +90,8 @@ inline void SetUpTable(Session& s, const Layout& layout) {
     order.insert(order.end(), pile.begin(), pile.end());
     for (int i = 1; i <= 48; ++i) {
         for (const CardRecord& record : deck) {
-            if (record.CardName == order[static_cast<std::size_t>(i - 1)]) g.CardTable[i] = record;
+            if (record.CardName == order[static_cast<std::size_t>(i - 1)])
+                g.CardTable[i] = record;
         }
     }
     g.PilePosition = static_cast<std::int16_t>(49 - pile.size());
@@ -96,9 +99,12 @@ inline void SetUpTable(Session& s, const Layout& layout) {
     g.PlayerHand.Fill("");
     g.CPUHand.Fill("");
     g.Desk.Fill("");
-    for (std::size_t i = 0; i < layout.player.size(); ++i) g.PlayerHand[static_cast<int>(i) + 1] = layout.player[i];
-    for (std::size_t i = 0; i < layout.cpu.size(); ++i) g.CPUHand[static_cast<int>(i) + 1] = layout.cpu[i];
-    for (std::size_t i = 0; i < layout.desk.size(); ++i) g.Desk[static_cast<int>(i) + 1] = layout.desk[i];
+    for (std::size_t i = 0; i < layout.player.size(); ++i)
+        g.PlayerHand[static_cast<int>(i) + 1] = layout.player[i];
+    for (std::size_t i = 0; i < layout.cpu.size(); ++i)
+        g.CPUHand[static_cast<int>(i) + 1] = layout.cpu[i];
+    for (std::size_t i = 0; i < layout.desk.size(); ++i)
+        g.Desk[static_cast<int>(i) + 1] = layout.desk[i];
     SortHand(g, HumanSide);
     SortHand(g, ComputerSide);
     SortDesk(g);
@@ -106,8 +112,10 @@ inline void SetUpTable(Session& s, const Layout& layout) {
     g.HandCount[ComputerSide] = static_cast<std::int16_t>(layout.cpu.size());
     g.DeskNextSlot = static_cast<std::int16_t>(layout.desk.size() + 1);
 
-    for (const std::string& card : humanGrid) PutInGrid(g, HumanSide, card);
-    for (const std::string& card : cpuGrid) PutInGrid(g, ComputerSide, card);
+    for (const std::string& card : humanGrid)
+        PutInGrid(g, HumanSide, card);
+    for (const std::string& card : cpuGrid)
+        PutInGrid(g, ComputerSide, card);
     // A meld already complete in a grid counts as announced and scored earlier in the game.
     for (int side = 1; side <= 2; ++side) {
         for (int meld = 1; meld <= MeldCount; ++meld) {
@@ -136,7 +144,8 @@ inline void SetUpTable(Session& s, const Layout& layout) {
 template <int N>
 int SlotOf(const OneBased<CardName, N>& slots, const std::string& card) {
     for (int i = 1; i <= N; ++i) {
-        if (slots[i] == card) return i;
+        if (slots[i] == card)
+            return i;
     }
     return 0;
 }
@@ -145,7 +154,8 @@ template <int N>
 std::vector<std::string> Cards(const OneBased<CardName, N>& slots) {
     std::vector<std::string> cards;
     for (const CardName& card : slots) {
-        if (!card.empty()) cards.push_back(card);
+        if (!card.empty())
+            cards.push_back(card);
     }
     return cards;
 }
@@ -153,7 +163,8 @@ std::vector<std::string> Cards(const OneBased<CardName, N>& slots) {
 template <int N>
 int CountTrue(const OneBased<bool, N>& flags) {
     int n = 0;
-    for (bool flag : flags) n += flag ? 1 : 0;
+    for (bool flag : flags)
+        n += flag ? 1 : 0;
     return n;
 }
 
@@ -166,7 +177,8 @@ inline bool AnyMarker(const TableView& view) {
 inline int VisibleMonthPlaces(const TableView& view) {
     int n = 0;
     for (const auto& pile : view.MonthPiles) {
-        for (const CardPlace& place : pile) n += place.Visible ? 1 : 0;
+        for (const CardPlace& place : pile)
+            n += place.Visible ? 1 : 0;
     }
     return n;
 }

@@ -19,7 +19,7 @@ struct Snapshot {
 };
 
 class ScriptedHost : public Host {
-public:
+  public:
     // Lines such as "Pause 1", "Sound /prog/Card_up.wav", "Message <text>", "Meld <entry 6>",
     // "Dump", "Scoreboard", "AskAbort", "AskName", "HighScores", "Play 1 jan_20.bmp jan_1.bmp",
     // "Draw 2 may_0.bmp -".
@@ -47,7 +47,8 @@ public:
         std::ostringstream text;
         text << "Pause " << seconds;
         Record(text.str());
-        if (OnPause) OnPause(seconds);
+        if (OnPause)
+            OnPause(seconds);
     }
     void PlaySoundEffect(const std::string& path) override {
         Sounds.push_back(path);
@@ -99,13 +100,15 @@ public:
     // Index of the first call that begins with `prefix`, or -1.
     int Find(const std::string& prefix, int from = 0) const {
         for (int i = from; i < static_cast<int>(Calls.size()); ++i) {
-            if (Calls[static_cast<std::size_t>(i)].rfind(prefix, 0) == 0) return i;
+            if (Calls[static_cast<std::size_t>(i)].rfind(prefix, 0) == 0)
+                return i;
         }
         return -1;
     }
     int Count(const std::string& prefix) const {
         int n = 0;
-        for (const std::string& call : Calls) n += call.rfind(prefix, 0) == 0 ? 1 : 0;
+        for (const std::string& call : Calls)
+            n += call.rfind(prefix, 0) == 0 ? 1 : 0;
         return n;
     }
     // The calls before the first one that begins with `prefix` (all of them if none does).
@@ -113,12 +116,15 @@ public:
         const int end = Find(prefix);
         return {Calls.begin(), end < 0 ? Calls.end() : Calls.begin() + end};
     }
-    const Snapshot& At(int callIndex) const { return Snapshots.at(static_cast<std::size_t>(callIndex)); }
+    const Snapshot& At(int callIndex) const {
+        return Snapshots.at(static_cast<std::size_t>(callIndex));
+    }
 
-private:
+  private:
     void Record(std::string text) {
         Calls.push_back(std::move(text));
-        if (session_) Snapshots.push_back({session_->game, session_->view});
+        if (session_)
+            Snapshots.push_back({session_->game, session_->view});
     }
 
     Session* session_ = nullptr;
