@@ -292,3 +292,30 @@ TEST(Form1, CapturedViewsAndThePileAnswerOnlyDuringAGame) {
 
 }  // namespace
 }  // namespace vm::test
+
+namespace vm::test {
+namespace {
+
+TEST(Form1, OptionItemsChangeTheirCheckMarkAndTheOptionTogether) {
+    WindowFixture table;
+    GameOptions& options = table.session().options;
+    table.action("mnuModerate")->trigger();
+    EXPECT_EQ(options.DealSpeed, 2);
+    EXPECT_TRUE(table.action("mnuModerate")->isChecked());
+    EXPECT_FALSE(table.action("mnuFast")->isChecked());
+    EXPECT_FALSE(table.action("mnuSlow")->isChecked());
+    table.action("mnuModerate")->trigger();
+    EXPECT_TRUE(table.action("mnuModerate")->isChecked()) << "a deal speed stays chosen";
+
+    for (const char* name : {"mnuSuit", "mnuSound", "mnuDebug"}) {
+        const bool before = table.action(name)->isChecked();
+        table.action(name)->trigger();
+        EXPECT_NE(table.action(name)->isChecked(), before) << name;
+    }
+    EXPECT_EQ(options.ShowSuitsAndScores, table.action("mnuSuit")->isChecked());
+    EXPECT_EQ(options.SoundEffectsOn, table.action("mnuSound")->isChecked());
+    EXPECT_EQ(options.DebugMode, table.action("mnuDebug")->isChecked());
+}
+
+}  // namespace
+}  // namespace vm::test
