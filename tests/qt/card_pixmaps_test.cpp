@@ -1,19 +1,20 @@
 // Card pictures: crisp at every device pixel ratio, and an outline where a file is missing.
 
+#include "ui/qt/card_pixmaps.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "ui/qt/card_pixmaps.h"
 #include "window_fixture.h"
 
 namespace vm::test {
 namespace {
 
 class CardPixmapsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EnsureApplication();
         QImage card(90, 146, QImage::Format_RGB32);

@@ -23,7 +23,8 @@ namespace {
 // Every label of the dialog shows its whole text.
 void ExpectNothingCut(QWidget* dialog) {
     for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull()) continue;
+        if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull())
+            continue;
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
             << label->objectName().toStdString() << ": " << label->text().toStdString();
         EXPECT_TRUE(dialog->rect().contains(label->geometry()))
@@ -95,8 +96,8 @@ TEST(Dialogs, TheScoreboardShowsTheCoresLabelsWithNothingCutOff) {
         EXPECT_EQ(dialog->findChild<CardWidget*>("picCPUMeld_30")->geometry().topLeft(),
                   QPoint(732, 484));
         QStringList headings;
-        for (const char* name : {"lblPlayerHeading", "lblCPUHeading", "lblPlayerMeldsHeading",
-                                 "lblCPUMeldsHeading"})
+        for (const char* name :
+             {"lblPlayerHeading", "lblCPUHeading", "lblPlayerMeldsHeading", "lblCPUMeldsHeading"})
             headings << dialog->findChild<QLabel*>(name)->text();
         EXPECT_EQ(headings, (QStringList{"Player Scoring Cards", "CPU Scoring Cards",
                                          "Player Melds", "CPU Melds"}));
@@ -203,7 +204,8 @@ TEST(Dialogs, SystemInfoStartsAProgramFoundOnThePath) {
     table.action("mnuAbout")->trigger();
     qputenv("PATH", path);
     EXPECT_EQ(seen, QStringList{"About Velmoria"}) << "no notice when the program starts";
-    for (int wait = 0; wait < 200 && !QFile::exists(marker); ++wait) QTest::qWait(10);
+    for (int wait = 0; wait < 200 && !QFile::exists(marker); ++wait)
+        QTest::qWait(10);
     EXPECT_TRUE(QFile::exists(marker));
 }
 

@@ -64,7 +64,8 @@ TEST(Form1, StartsAsAnIdleTableWithEveryMenuItemInItsPlace) {
 
     const QStringList menus = {"File", "Options", "View", "Help"};
     QStringList shown;
-    for (QAction* top : form.menuBar()->actions()) shown << top->text();
+    for (QAction* top : form.menuBar()->actions())
+        shown << top->text();
     EXPECT_EQ(shown, menus);
     auto* speed = form.findChild<QMenu*>(QStringLiteral("mnuDealSpeed"));
     ASSERT_NE(speed, nullptr);
@@ -118,7 +119,8 @@ TEST(Form1, NewDealsTenEightTenWithTheComputersCardsFaceDown) {
     EXPECT_EQ(handCards, 10);
     EXPECT_TRUE(compCards == 10 || compCards == 9) << compCards;
     for (int k = 1; k <= 10; ++k) {
-        if (!table.comp(k)->isVisible()) continue;
+        if (!table.comp(k)->isVisible())
+            continue;
         EXPECT_EQ(table.comp(k)->picture(), session.options.CardBackFile);
         EXPECT_FALSE(table.comp(k)->acceptsClicks());
     }
@@ -149,7 +151,8 @@ TEST(Form1, PointingMarksACardAndExactlyItsMatches) {
     Session& session = table.session();
     ASSERT_TRUE(session.game.PlayerMayAct);
     for (int k = 1; k <= 10; ++k) {
-        if (!table.hand(k)->isVisible()) continue;
+        if (!table.hand(k)->isVisible())
+            continue;
         WindowFixture::hover(table.hand(k));
         EXPECT_EQ(session.game.SelectedHandSlot, k);
         EXPECT_TRUE(session.view.picHandShape[k]);
@@ -184,12 +187,15 @@ TEST(Form1, ADisabledPlaceIgnoresClicks) {
     int lonely = 0;  // a hand card without a desk match
     for (int k = 1; k <= 10 && lonely == 0; ++k) {
         WindowFixture::hover(table.hand(k));
-        if (!session.game.MatchPending) lonely = k;
+        if (!session.game.MatchPending)
+            lonely = k;
     }
-    if (lonely == 0) GTEST_SKIP() << "every hand card has a match in this deal";
+    if (lonely == 0)
+        GTEST_SKIP() << "every hand card has a match in this deal";
     const Game before = session.game;
     for (int d = 1; d <= 16; ++d)
-        if (table.desk(d)->isVisible()) WindowFixture::click(table.desk(d));
+        if (table.desk(d)->isVisible())
+            WindowFixture::click(table.desk(d));
     EXPECT_EQ(session.game.PilePosition, before.PilePosition);
     EXPECT_EQ(session.game.Desk, before.Desk);
 }
@@ -203,8 +209,10 @@ TEST(Form1, ATwoMatchCardWaitsForTheDeskClick) {
         session.game.Rng = Random(1000 + attempt);
         table.action("mnuNew")->trigger();
         for (int k = 1; k <= 10 && twoMatch == 0; ++k) {
-            if (!session.game.PlayerMayAct || session.game.PlayerHand[k].empty()) continue;
-            if (CountDeskMonth(session.game, Month(session.game.PlayerHand[k])) == 2) twoMatch = k;
+            if (!session.game.PlayerMayAct || session.game.PlayerHand[k].empty())
+                continue;
+            if (CountDeskMonth(session.game, Month(session.game.PlayerHand[k])) == 2)
+                twoMatch = k;
         }
     }
     ASSERT_NE(twoMatch, 0);
@@ -216,9 +224,12 @@ TEST(Form1, ATwoMatchCardWaitsForTheDeskClick) {
 
     int chosen = 0, unmarked = 0;
     for (int d = 1; d <= 16; ++d) {
-        if (!table.desk(d)->isVisible()) continue;
-        if (table.desk(d)->acceptsClicks()) chosen = chosen ? chosen : d;
-        else unmarked = unmarked ? unmarked : d;
+        if (!table.desk(d)->isVisible())
+            continue;
+        if (table.desk(d)->acceptsClicks())
+            chosen = chosen ? chosen : d;
+        else
+            unmarked = unmarked ? unmarked : d;
     }
     ASSERT_NE(chosen, 0);
     if (unmarked != 0) {
@@ -228,7 +239,8 @@ TEST(Form1, ATwoMatchCardWaitsForTheDeskClick) {
     const std::string taken = session.game.Desk[chosen];
     WindowFixture::click(table.desk(chosen));
     EXPECT_EQ(session.game.PilePosition, pile + 2);
-    EXPECT_EQ(session.game.CapturedPiles[1][Month(taken)][MonthRank(session.game.CardTable, taken)], taken);
+    EXPECT_EQ(session.game.CapturedPiles[1][Month(taken)][MonthRank(session.game.CardTable, taken)],
+              taken);
 }
 
 TEST(Form1, AbortAnsweredNoLeavesTheGameAndYesClearsTheTable) {
@@ -265,7 +277,8 @@ TEST(Form1, TheAbortQuestionIsCriticalWithNoAsItsDefault) {
         ASSERT_NE(box, nullptr);
         text = box->text();
         critical = box->icon() == QMessageBox::Critical;
-        noIsDefault = static_cast<QAbstractButton*>(box->defaultButton()) == box->button(QMessageBox::No);
+        noIsDefault =
+            static_cast<QAbstractButton*>(box->defaultButton()) == box->button(QMessageBox::No);
         DialogAnswerer::pressDefault(dialog);
     });
     table.action("mnuAbort")->trigger();

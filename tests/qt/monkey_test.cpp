@@ -14,7 +14,7 @@ namespace vm::test {
 namespace {
 
 class Monkey {
-public:
+  public:
     Monkey(WindowFixture& table, unsigned seed) : m_table(table), m_random(seed) {
         m_table.dialogs().answerWith([this](QWidget* dialog) {
             if (dialog->windowTitle() == "Abort!")
@@ -30,21 +30,35 @@ public:
     void act() {
         ++m_events;
         switch (pick(14)) {
-        case 0: case 1: case 2: case 3: return hoverHand();
-        case 4: case 5: case 6: case 7: return clickSomewhere();
-        case 8: return trigger("mnuNew");
-        case 9: return trigger("mnuAbort");
-        case 10: return trigger(pickOf({"mnuPlayMatch", "mnuCPUMatch", "mnuDealPile"}));
-        case 11: return trigger(pickOf({"mnuDebug", "mnuSuit", "mnuHighScores"}));
-        case 12: return chance(4) ? requestClose() : hoverHand();
-        default: return playWell();
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+                return hoverHand();
+            case 4:
+            case 5:
+            case 6:
+            case 7:
+                return clickSomewhere();
+            case 8:
+                return trigger("mnuNew");
+            case 9:
+                return trigger("mnuAbort");
+            case 10:
+                return trigger(pickOf({"mnuPlayMatch", "mnuCPUMatch", "mnuDealPile"}));
+            case 11:
+                return trigger(pickOf({"mnuDebug", "mnuSuit", "mnuHighScores"}));
+            case 12:
+                return chance(4) ? requestClose() : hoverHand();
+            default:
+                return playWell();
         }
     }
 
     int events() const { return m_events; }
     int closes() const { return m_closes; }
 
-private:
+  private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(int oneIn) { return pick(oneIn) == 0; }
     const char* pickOf(std::initializer_list<const char*> names) {
@@ -55,16 +69,18 @@ private:
 
     void hoverHand() {
         CardWidget* place = m_table.hand(pick(10) + 1);
-        if (place->isVisible()) WindowFixture::hover(place);
+        if (place->isVisible())
+            WindowFixture::hover(place);
     }
 
     void clickSomewhere() {
         static const std::vector<std::pair<const char*, int>> groups = {
             {"picHand", 10}, {"picDesk", 16}, {"picComp", 10}, {"picPile", 2}, {"picMar", 4}};
         const auto& [prefix, count] = groups[std::size_t(pick(int(groups.size())))];
-        CardWidget* place =
-            m_table.place(QStringLiteral("%1_%2").arg(QString::fromLatin1(prefix)).arg(pick(count) + 1));
-        if (place->isVisible()) WindowFixture::click(place);
+        CardWidget* place = m_table.place(
+            QStringLiteral("%1_%2").arg(QString::fromLatin1(prefix)).arg(pick(count) + 1));
+        if (place->isVisible())
+            WindowFixture::click(place);
     }
 
     // Moves the game on, so that the random events meet every stage of it.
@@ -93,7 +109,8 @@ void ExpectWhole(WindowFixture& table) {
 }
 
 void ReopenIfClosed(WindowFixture& table) {
-    if (!table.form().isVisible()) table.restart();
+    if (!table.form().isVisible())
+        table.restart();
 }
 
 TEST(Monkey, RandomEventsWithoutPauses) {
@@ -115,7 +132,8 @@ TEST(Monkey, RandomEventsDuringOneSecondPauses) {
     QTimer inside;
     int eventsInside = 0;
     QObject::connect(&inside, &QTimer::timeout, [&] {
-        if (!table.form().isVisible() || !table.form().pauses().pausing()) return;
+        if (!table.form().isVisible() || !table.form().pauses().pausing())
+            return;
         ++eventsInside;
         monkey.act();
     });

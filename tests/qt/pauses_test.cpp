@@ -16,12 +16,13 @@ namespace {
 
 // Runs `action` once, from inside the first pause of play in which `when` holds.
 class DuringPause {
-public:
+  public:
     DuringPause(WindowFixture& table, std::function<bool()> when, std::function<void()> action)
         : m_table(table), m_when(std::move(when)), m_action(std::move(action)) {
         m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (m_done || !m_table.form().pauses().pausing() || !m_when()) return;
+            if (m_done || !m_table.form().pauses().pausing() || !m_when())
+                return;
             m_done = true;
             m_action();
         });
@@ -29,7 +30,7 @@ public:
     }
     bool done() const { return m_done; }
 
-private:
+  private:
     WindowFixture& m_table;
     std::function<bool()> m_when;
     std::function<void()> m_action;
@@ -41,7 +42,8 @@ private:
 // stops as soon as the command under test has been given.
 void ReachComputersTurn(WindowFixture& table, const DuringPause& command) {
     table.action("mnuNew")->trigger();
-    if (!command.done()) table.playOneCard();
+    if (!command.done())
+        table.playOneCard();
 }
 
 bool TableIsIdle(WindowFixture& table) {
@@ -114,8 +116,9 @@ TEST(Pauses, NewDuringTheComputersPauseStartsACleanGame) {
     WindowFixture table;
     Session& session = table.session();
     session.options.DealSpeed = 1;
-    DuringPause newGame(table, [&] { return session.game.TurnSide == ComputerSide; },
-                        [&] { table.action("mnuNew")->trigger(); });
+    DuringPause newGame(
+        table, [&] { return session.game.TurnSide == ComputerSide; },
+        [&] { table.action("mnuNew")->trigger(); });
     ReachComputersTurn(table, newGame);
     ASSERT_TRUE(newGame.done());
 
@@ -127,7 +130,8 @@ TEST(Pauses, NewDuringTheComputersPauseStartsACleanGame) {
     EXPECT_EQ(session.game.PlayerScore, 0);
     EXPECT_EQ(session.view.lblCards[HumanSide], " 10");
     EXPECT_EQ(table.visibleCount("picHand", 10), 10);
-    for (int k = 1; k <= 16; ++k) EXPECT_FALSE(session.view.picShape[k]) << k;
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_FALSE(session.view.picShape[k]) << k;
 
     // The new game plays on normally.
     session.options.DealSpeed = 0;
@@ -140,10 +144,13 @@ TEST(Pauses, AbortAnsweredYesDuringAPauseClearsTheTable) {
     Session& session = table.session();
     session.options.DealSpeed = 1;
     table.dialogs().answerWith([](QWidget* box) {
-        if (box->windowTitle() == "Abort!") DialogAnswerer::pressButton(box, "Yes");
-        else DialogAnswerer::pressDefault(box);
+        if (box->windowTitle() == "Abort!")
+            DialogAnswerer::pressButton(box, "Yes");
+        else
+            DialogAnswerer::pressDefault(box);
     });
-    DuringPause abort(table, [] { return true; }, [&] { table.action("mnuAbort")->trigger(); });
+    DuringPause abort(
+        table, [] { return true; }, [&] { table.action("mnuAbort")->trigger(); });
     ReachComputersTurn(table, abort);
     ASSERT_TRUE(abort.done());
     EXPECT_FALSE(session.game.GameInProgress);
@@ -156,11 +163,12 @@ TEST(Pauses, OtherCommandsDuringAPauseLetTheTurnGoOn) {
     WindowFixture table;
     Session& session = table.session();
     session.options.DealSpeed = 1;
-    DuringPause debug(table, [&] { return session.game.TurnSide == ComputerSide; },
-                      [&] {
-                          table.action("mnuDebug")->trigger();
-                          table.action("mnuAbort")->trigger();  // answered No by default
-                      });
+    DuringPause debug(
+        table, [&] { return session.game.TurnSide == ComputerSide; },
+        [&] {
+            table.action("mnuDebug")->trigger();
+            table.action("mnuAbort")->trigger();  // answered No by default
+        });
     ReachComputersTurn(table, debug);
     ASSERT_TRUE(debug.done());
     EXPECT_TRUE(session.options.DebugMode);
@@ -176,7 +184,8 @@ TEST(Pauses, ClosingDuringAPauseClosesCleanlyAndSavesTheOptions) {
     Session& session = table.session();
     table.action("mnuFast")->trigger();
     ASSERT_EQ(session.options.DealSpeed, 1);
-    DuringPause close(table, [] { return true; }, [&] { table.form().close(); });
+    DuringPause close(
+        table, [] { return true; }, [&] { table.form().close(); });
     ReachComputersTurn(table, close);
     ASSERT_TRUE(close.done());
     EXPECT_FALSE(table.form().isVisible());

@@ -14,7 +14,8 @@
 namespace vm::test {
 
 void EnsureApplication() {
-    if (QApplication::instance()) return;
+    if (QApplication::instance())
+        return;
     static int argc = 1;
     static char name[] = "test_qt";
     static char* argv[] = {name, nullptr};
@@ -32,7 +33,8 @@ DialogAnswerer::~DialogAnswerer() = default;
 
 void DialogAnswerer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal == m_last) return;
+    if (!modal || !modal->isVisible() || modal == m_last)
+        return;
     m_last = modal;
     m_seen << modal->windowTitle();
     m_answer(modal);
@@ -41,7 +43,8 @@ void DialogAnswerer::poll() {
 void DialogAnswerer::pressDefault(QWidget* dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         QAbstractButton* button = box->defaultButton();
-        if (!button) button = box->escapeButton();
+        if (!button)
+            button = box->escapeButton();
         if (button) {
             button->click();
             return;
@@ -51,7 +54,8 @@ void DialogAnswerer::pressDefault(QWidget* dialog) {
         ok->click();
         return;
     }
-    if (auto* plain = qobject_cast<QDialog*>(dialog)) plain->accept();
+    if (auto* plain = qobject_cast<QDialog*>(dialog))
+        plain->accept();
 }
 
 void DialogAnswerer::pressButton(QWidget* dialog, const QString& text) {
@@ -77,7 +81,8 @@ WindowFixture::WindowFixture() {
 }
 
 WindowFixture::~WindowFixture() {
-    if (m_form) m_form->close();
+    if (m_form)
+        m_form->close();
 }
 
 void WindowFixture::build() {
@@ -116,16 +121,21 @@ void WindowFixture::hover(QWidget* widget) {
     QApplication::sendEvent(widget, &move);
 }
 
-void WindowFixture::click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+void WindowFixture::click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
 
 bool WindowFixture::playOneCard(int preferredSlot) {
-    if (!session().game.PlayerMayAct) return false;
+    if (!session().game.PlayerMayAct)
+        return false;
     int slot = 0;
     for (int k = 0; k < 10 && slot == 0; ++k) {
         const int candidate = (preferredSlot - 1 + k) % 10 + 1;
-        if (hand(candidate)->isVisible() && hand(candidate)->acceptsClicks()) slot = candidate;
+        if (hand(candidate)->isVisible() && hand(candidate)->acceptsClicks())
+            slot = candidate;
     }
-    if (slot == 0) return false;
+    if (slot == 0)
+        return false;
     hover(hand(slot));
     click(hand(slot));
     if (session().game.PlayerMayAct && session().game.MatchPending) {

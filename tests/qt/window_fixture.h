@@ -21,14 +21,14 @@ namespace vm::test {
 void EnsureApplication();
 
 class SilentMusic : public MusicDevice {
-public:
+  public:
     std::string Send(const std::string&) override { return {}; }
 };
 
 // Answers every modal dialog that opens while it lives, polling activeModalWidget. The
 // default answer presses a dialog's Ok button, or a message box's default button.
 class DialogAnswerer {
-public:
+  public:
     using Answer = std::function<void(QWidget*)>;
     explicit DialogAnswerer(Answer answer = {});
     ~DialogAnswerer();
@@ -40,7 +40,7 @@ public:
     static void pressDefault(QWidget* dialog);
     static void pressButton(QWidget* dialog, const QString& text);
 
-private:
+  private:
     void poll();
     Answer m_answer;
     QTimer m_timer;
@@ -49,7 +49,7 @@ private:
 };
 
 class WindowFixture {
-public:
+  public:
     WindowFixture();
     ~WindowFixture();
 
@@ -75,7 +75,7 @@ public:
     // waits for one. False when the human cannot act.
     bool playOneCard(int preferredSlot = 1);
 
-private:
+  private:
     void build();
     QTemporaryDir m_folder;
     QString m_folderPath;

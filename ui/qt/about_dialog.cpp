@@ -22,8 +22,7 @@ const char* const Credits =
 
 // The title face of the box, or a condensed bold face of the same spirit.
 QFont titleFont(int pixelSize) {
-    const bool installed =
-        QFontDatabase::families().contains(QStringLiteral("Haettenschweiler"));
+    const bool installed = QFontDatabase::families().contains(QStringLiteral("Haettenschweiler"));
     QFont font(installed ? QStringLiteral("Haettenschweiler")
                          : QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(pixelSize);
@@ -59,27 +58,26 @@ void showAboutDialog(QWidget* parent, const QString& programFolder) {
     QLabel* lblTitle = addDialogLabel(&dialog, TwipRect(1050, 180, 4440, 540),
                                       QStringLiteral("lblTitle"), QStringLiteral("Velmoria"));
     lblTitle->setFont(titleFont(30));
-    QLabel* lblVersion = addDialogLabel(&dialog, TwipRect(1050, 780, 4440, 300),
-                                        QStringLiteral("lblVersion"),
-                                        QStringLiteral("Version 1.2.0"));
+    QLabel* lblVersion =
+        addDialogLabel(&dialog, TwipRect(1050, 780, 4440, 300), QStringLiteral("lblVersion"),
+                       QStringLiteral("Version 1.2.0"));
     lblVersion->setFont(titleFont(16));
     QLabel* lblDescription =
-        addDialogLabel(&dialog, TwipRect(1050, 1170, 4440, 1080),
-                       QStringLiteral("lblDescription"), QString::fromLatin1(Credits));
+        addDialogLabel(&dialog, TwipRect(1050, 1170, 4440, 1080), QStringLiteral("lblDescription"),
+                       QString::fromLatin1(Credits));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     addLine(dialog, "Line1", 2430, QColor(128, 128, 128));
     addLine(dialog, "Line2", 2445, QColor(255, 255, 255));
 
-    QLabel* lblDisclaimer = addDialogLabel(&dialog, TwipRect(255, 2625, 3870, 625),
-                                           QStringLiteral("lblDisclaimer"),
-                                           QStringLiteral("Japanese Flower Cards"));
+    QLabel* lblDisclaimer =
+        addDialogLabel(&dialog, TwipRect(255, 2625, 3870, 625), QStringLiteral("lblDisclaimer"),
+                       QStringLiteral("Japanese Flower Cards"));
     lblDisclaimer->setFont(titleFont(20));
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QPushButton* cmdOK = addOkButton(dialog, TwipRect(4245, 2625, 1260, 345),
-                                     QStringLiteral("OK"));
+    QPushButton* cmdOK = addOkButton(dialog, TwipRect(4245, 2625, 1260, 345), QStringLiteral("OK"));
     cmdOK->setAutoDefault(true);
     auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), &dialog);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));

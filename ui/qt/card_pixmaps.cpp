@@ -16,17 +16,18 @@ QPixmap CardPixmaps::pixmap(const std::string& fileName, QSize logicalSize,
                             .arg(logicalSize.width())
                             .arg(logicalSize.height())
                             .arg(devicePixelRatio);
-    if (auto found = m_scaled.constFind(key); found != m_scaled.constEnd()) return *found;
+    if (auto found = m_scaled.constFind(key); found != m_scaled.constEnd())
+        return *found;
 
     auto image = m_images.constFind(name);
-    if (image == m_images.constEnd()) image = m_images.insert(name, QImage(m_folder + name));
+    if (image == m_images.constEnd())
+        image = m_images.insert(name, QImage(m_folder + name));
     QPixmap result;
     if (!image->isNull()) {
         const QSize device = logicalSize * devicePixelRatio;
-        const QImage fitted = image->size() == device
-                                  ? *image
-                                  : image->scaled(device, Qt::IgnoreAspectRatio,
-                                                  Qt::SmoothTransformation);
+        const QImage fitted = image->size() == device ? *image
+                                                      : image->scaled(device, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation);
         result = QPixmap::fromImage(fitted);
         result.setDevicePixelRatio(devicePixelRatio);
     }

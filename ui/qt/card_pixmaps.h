@@ -14,13 +14,13 @@ class QRect;
 namespace vm {
 
 class CardPixmaps {
-public:
+  public:
     explicit CardPixmaps(QString folder);
 
     // A null pixmap when the file cannot be read.
     QPixmap pixmap(const std::string& fileName, QSize logicalSize, qreal devicePixelRatio);
 
-private:
+  private:
     QString m_folder;
     QHash<QString, QImage> m_images;
     QHash<QString, QPixmap> m_scaled;

@@ -15,18 +15,22 @@ CardWidget::CardWidget(CardPixmaps& pixmaps, const QRect& geometry, QWidget* par
 }
 
 void CardWidget::setPicture(const std::string& fileName) {
-    if (fileName == m_picture) return;
+    if (fileName == m_picture)
+        return;
     m_picture = fileName;
     update();
 }
 
 void CardWidget::paintEvent(QPaintEvent*) {
-    if (m_picture.empty()) return;
+    if (m_picture.empty())
+        return;
     QPainter painter(this);
     paintCard(painter, rect(), m_pixmaps.pixmap(m_picture, size(), devicePixelRatioF()));
 }
 
-void CardWidget::mouseMoveEvent(QMouseEvent*) { emit pointerMoved(); }
+void CardWidget::mouseMoveEvent(QMouseEvent*) {
+    emit pointerMoved();
+}
 
 void CardWidget::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
@@ -35,8 +39,8 @@ void CardWidget::mousePressEvent(QMouseEvent* event) {
 // A click is a press and a release on the same place, as the player expects of a button.
 void CardWidget::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = std::exchange(m_pressed, false);
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        m_acceptsClicks)
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()) && m_acceptsClicks)
         emit clicked();
 }
 

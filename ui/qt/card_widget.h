@@ -11,7 +11,7 @@ class CardPixmaps;
 
 class CardWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     CardWidget(CardPixmaps& pixmaps, const QRect& geometry, QWidget* parent);
 
     void setPicture(const std::string& fileName);
@@ -19,17 +19,17 @@ public:
     void setAcceptsClicks(bool accepts) { m_acceptsClicks = accepts; }
     bool acceptsClicks() const { return m_acceptsClicks; }
 
-signals:
+  signals:
     void pointerMoved();
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     CardPixmaps& m_pixmaps;
     std::string m_picture;
     bool m_acceptsClicks = false;

@@ -96,12 +96,14 @@ void Form1::connectTable() {
 void Form1::renderView(bool paintNow) {
     m_table->render(m_session.view);
     m_menu->apply(m_session.view.Menu);
-    if (paintNow) m_table->repaint();
+    if (paintNow)
+        m_table->repaint();
 }
 
 void Form1::runCommand(const std::function<void()>& command) {
     runGuarded(command);
-    if (m_commandDepth == 0) carryOutRequests();
+    if (m_commandDepth == 0)
+        carryOutRequests();
 }
 
 void Form1::runGuarded(const std::function<void()>& command) {
@@ -118,17 +120,17 @@ void Form1::runGuarded(const std::function<void()>& command) {
 void Form1::carryOutRequests() {
     for (;;) {
         switch (m_pauses.take()) {
-        case Request::None:
-            return;
-        case Request::NewGame:
-            runGuarded([this] { vm::mnuNew_Click(m_session); });
-            break;
-        case Request::AbortGame:
-            runGuarded([this] { AbortGame(m_session); });
-            break;
-        case Request::Close:
-            close();
-            return;
+            case Request::None:
+                return;
+            case Request::NewGame:
+                runGuarded([this] { vm::mnuNew_Click(m_session); });
+                break;
+            case Request::AbortGame:
+                runGuarded([this] { AbortGame(m_session); });
+                break;
+            case Request::Close:
+                close();
+                return;
         }
     }
 }
@@ -151,11 +153,13 @@ void Form1::mnuAbort_Click() {
 }
 
 void Form1::mnuPlayMatch_Click() {
-    if (m_session.game.GameInProgress) runCommand([this] { ShowCapturedView(m_session, 1); });
+    if (m_session.game.GameInProgress)
+        runCommand([this] { ShowCapturedView(m_session, 1); });
 }
 
 void Form1::mnuCPUMatch_Click() {
-    if (m_session.game.GameInProgress) runCommand([this] { ShowCapturedView(m_session, 2); });
+    if (m_session.game.GameInProgress)
+        runCommand([this] { ShowCapturedView(m_session, 2); });
 }
 
 void Form1::mnuDealPile_Click() {
@@ -163,7 +167,9 @@ void Form1::mnuDealPile_Click() {
         showPileDialog(this, m_pixmaps, BuildPileView(m_session.game));
 }
 
-void Form1::Timer1_Tick() { vm::Timer1_Tick(m_session, m_music); }
+void Form1::Timer1_Tick() {
+    vm::Timer1_Tick(m_session, m_music);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (m_commandDepth > 0) {
@@ -182,7 +188,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     adjustSize();
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());

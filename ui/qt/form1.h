@@ -22,7 +22,7 @@ class TableWidget;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // programFolder ends with "/"; the pictures, sounds and data files live there.
     Form1(const QString& programFolder, MusicDevice& music, QWidget* parent = nullptr);
     ~Form1() override;
@@ -35,10 +35,10 @@ public:
     // Shows the core's view now; with paintNow also before the next event is handled.
     void renderView(bool paintNow = false);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void connectMenu();
     void connectTable();
     // Runs a core call; a turn cut short ends here, and once no command is running any

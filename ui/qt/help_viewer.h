@@ -2,22 +2,22 @@
 // The rules, read in a window of their own beside the game.
 
 #include <QPointer>
-#include <QTextBrowser>
 #include <QString>
+#include <QTextBrowser>
 
 class QWidget;
 
 namespace vm {
 
 class HelpViewer {
-public:
+  public:
     explicit HelpViewer(QString programFolder) : m_folder(std::move(programFolder)) {}
 
     // Opens the rules at their top, or says plainly that they are missing.
     void showRules(QWidget* parent);
     QTextBrowser* browser() const { return m_browser; }
 
-private:
+  private:
     QString m_folder;
     QPointer<QTextBrowser> m_browser;
 };

@@ -37,7 +37,9 @@ QAction* addSeparator(QMenu* menu, const char* name) {
     return action;
 }
 
-QKeySequence ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+QKeySequence ctrl(Qt::Key key) {
+    return QKeySequence(Qt::CTRL | key);
+}
 
 void applyItem(QAction* action, const MenuItemState& state) {
     action->setChecked(state.Checked);

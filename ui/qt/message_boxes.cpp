@@ -5,8 +5,7 @@
 namespace vm {
 
 void showNotice(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmoria"), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmoria"), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("notice"));
     box.exec();
 }

@@ -12,7 +12,8 @@ namespace vm {
 
 void PauseLoops::pause(double seconds) {
     throwIfRequested();
-    if (!(seconds > 0)) return;
+    if (!(seconds > 0))
+        return;
     const auto total = static_cast<qint64>(std::ceil(seconds * 1000.0));
     QElapsedTimer clock;
     clock.start();
@@ -33,14 +34,19 @@ void PauseLoops::pause(double seconds) {
 }
 
 void PauseLoops::request(Request request) {
-    if (m_pending != Request::Close) m_pending = request;
-    for (QEventLoop* loop : m_loops) loop->quit();
+    if (m_pending != Request::Close)
+        m_pending = request;
+    for (QEventLoop* loop : m_loops)
+        loop->quit();
 }
 
-Request PauseLoops::take() { return std::exchange(m_pending, Request::None); }
+Request PauseLoops::take() {
+    return std::exchange(m_pending, Request::None);
+}
 
 void PauseLoops::throwIfRequested() const {
-    if (m_pending != Request::None) throw TurnAbandoned{};
+    if (m_pending != Request::None)
+        throw TurnAbandoned{};
 }
 
 }  // namespace vm

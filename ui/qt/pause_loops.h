@@ -13,7 +13,7 @@ namespace vm {
 enum class Request { None, NewGame, AbortGame, Close };
 
 class PauseLoops {
-public:
+  public:
     // Waits on a monotonic clock without using the processor; throws TurnAbandoned when a
     // request is pending or arrives meanwhile.
     void pause(double seconds);
@@ -24,7 +24,7 @@ public:
     Request pending() const { return m_pending; }
     Request take();
 
-private:
+  private:
     void throwIfRequested() const;
 
     std::vector<QEventLoop*> m_loops;

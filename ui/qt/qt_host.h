@@ -10,7 +10,7 @@ namespace vm {
 class Form1;
 
 class QtHost : public Host {
-public:
+  public:
     explicit QtHost(Form1& form) : m_form(form) {}
 
     void Pause(double seconds) override;
@@ -23,7 +23,7 @@ public:
     std::string AskHighScoreName(const std::string& name) override;
     void ShowHighScores(const HighScoreTable& table) override;
 
-private:
+  private:
     Form1& m_form;
 };
 

@@ -94,14 +94,13 @@ void addHalf(QDialog& dialog, CardPixmaps& pixmaps, const HalfLayout& half,
             latin1(side.ScoreLabel), half.scoreAlign);
     for (int k = 1; k <= 24; ++k) {
         constexpr int rowTops[] = {300, 1380, 2460};
-        addCard(dialog, pixmaps,
-                CardRect(half.cardsX + 660 * ((k - 1) % 8), rowTops[(k - 1) / 8]),
+        addCard(dialog, pixmaps, CardRect(half.cardsX + 660 * ((k - 1) % 8), rowTops[(k - 1) / 8]),
                 QStringLiteral("pic%1_%2").arg(prefix).arg(k), side.ScoringCards[k]);
     }
 
     addText(dialog, TwipRect(half.meldHeadingX, 3660, 1000, TextHeight),
-            QStringLiteral("lbl%1MeldsHeading").arg(prefix),
-            QString::fromLatin1(half.meldsHeading), Qt::AlignLeft);
+            QStringLiteral("lbl%1MeldsHeading").arg(prefix), QString::fromLatin1(half.meldsHeading),
+            Qt::AlignLeft);
     addText(dialog, half.meldScoreLabel, QStringLiteral("lbl%1MeldScore").arg(prefix),
             latin1(side.MeldScoreLabel), half.meldScoreAlign);
     for (int row = 1; row <= 6; ++row) {

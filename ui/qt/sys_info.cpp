@@ -11,7 +11,8 @@ bool StartSysInfo() {
                                QStringLiteral("gnome-system-monitor")};
     for (const QString& tool : tools) {
         const QString path = QStandardPaths::findExecutable(tool);
-        if (!path.isEmpty()) return QProcess::startDetached(path, {});
+        if (!path.isEmpty())
+            return QProcess::startDetached(path, {});
     }
     return false;
 }

@@ -15,18 +15,30 @@ namespace {
 QPoint handSlot(int k, int firstRowY, int secondRowY) {
     return {120 + 720 * ((k - 1) % 5), k <= 5 ? firstRowY : secondRowY};
 }
-QPoint compCorner(int k) { return handSlot(k, 120, 1380); }
-QPoint handCorner(int k) { return handSlot(k, 5760, 7020); }
-QPoint deskCorner(int k) { return {120 + 720 * ((k - 1) % 8), k <= 8 ? 2940 : 4200}; }
-QPoint pileCorner(int side) { return {5160, side == 1 ? 5760 : 1380}; }
+QPoint compCorner(int k) {
+    return handSlot(k, 120, 1380);
+}
+QPoint handCorner(int k) {
+    return handSlot(k, 5760, 7020);
+}
+QPoint deskCorner(int k) {
+    return {120 + 720 * ((k - 1) % 8), k <= 8 ? 2940 : 4200};
+}
+QPoint pileCorner(int side) {
+    return {5160, side == 1 ? 5760 : 1380};
+}
 QPoint monthCorner(int month) {
     constexpr int rows[] = {240, 1560, 2880, 4200, 5520, 6840};
     return {month <= 6 ? 6060 : 9000, rows[(month - 1) % 6]};
 }
 
-QRect cardAt(QPoint twips) { return CardRect(twips.x(), twips.y()); }
+QRect cardAt(QPoint twips) {
+    return CardRect(twips.x(), twips.y());
+}
 // A marker frames its card with 120 twips to spare on every side.
-QRect markerAt(QPoint twips) { return TwipRect(twips.x() - 120, twips.y() - 120, 885, 1335); }
+QRect markerAt(QPoint twips) {
+    return TwipRect(twips.x() - 120, twips.y() - 120, 885, 1335);
+}
 
 const QColor Ink(58, 36, 16);
 const QColor MarkerColour(176, 24, 24);
@@ -53,7 +65,8 @@ TableWidget::TableWidget(CardPixmaps& pixmaps, const QString& programFolder, QWi
     for (int k = 1; k <= 10; ++k) {
         m_comp[k] = addPlace(cardAt(compCorner(k)), QStringLiteral("picComp_%1").arg(k));
         m_hand[k] = addPlace(cardAt(handCorner(k)), QStringLiteral("picHand_%1").arg(k));
-        connect(m_hand[k], &CardWidget::pointerMoved, this, [this, k] { emit handPointerMoved(k); });
+        connect(m_hand[k], &CardWidget::pointerMoved, this,
+                [this, k] { emit handPointerMoved(k); });
         connect(m_hand[k], &CardWidget::clicked, this, [this, k] { emit handClicked(k); });
     }
     for (int k = 1; k <= 16; ++k) {
@@ -95,12 +108,11 @@ QLabel* TableWidget::addLabel(const QRect& geometry, const QString& name, const 
 }
 
 void TableWidget::buildMonthPiles() {
-    static const char* const captions[] = {"lblJan", "lblFeb", "lblMar", "lblApr",
+    static const char* const captions[] = {"lblJan", "lblFeb",  "lblMar", "lblApr",
                                            "lblMay", "lblJune", "lblJul", "lblAug",
-                                           "lblSep", "lblOct", "lblNov", "lblDec"};
-    static const char* const piles[] = {"picJan", "picFeb", "picMar", "picApr",
-                                        "picMay", "picJun", "picJul", "picAug",
-                                        "picSep", "picOct", "picNov", "picDec"};
+                                           "lblSep", "lblOct",  "lblNov", "lblDec"};
+    static const char* const piles[] = {"picJan", "picFeb", "picMar", "picApr", "picMay", "picJun",
+                                        "picJul", "picAug", "picSep", "picOct", "picNov", "picDec"};
     for (int month = 1; month <= 12; ++month) {
         const QPoint corner = monthCorner(month);
         const std::string_view caption = MonthCaption(month);
@@ -130,7 +142,9 @@ bool sameMarkers(const TableView& a, const TableView& b) {
            a.picShape == b.picShape && a.picPileShape == b.picPileShape;
 }
 
-QString text(const std::string& value) { return QString::fromLatin1(value.data(), qsizetype(value.size())); }
+QString text(const std::string& value) {
+    return QString::fromLatin1(value.data(), qsizetype(value.size()));
+}
 
 }  // namespace
 
@@ -139,7 +153,8 @@ void TableWidget::render(const TableView& view) {
         showPlace(m_hand[k], view.picHand[k]);
         showPlace(m_comp[k], view.picComp[k]);
     }
-    for (int k = 1; k <= 16; ++k) showPlace(m_desk[k], view.picDesk[k]);
+    for (int k = 1; k <= 16; ++k)
+        showPlace(m_desk[k], view.picDesk[k]);
     for (int side = 1; side <= 2; ++side) {
         showPlace(m_pile[side], view.picPile[side]);
         m_lblCards[side]->setText(text(view.lblCards[side]));
@@ -149,7 +164,8 @@ void TableWidget::render(const TableView& view) {
             showPlace(m_months[month][place], view.MonthPiles[month][place]);
     m_lblPlayer->setText(text(view.lblPlayer));
     m_lblCPU->setText(text(view.lblCPU));
-    if (!sameMarkers(view, m_shown)) update();
+    if (!sameMarkers(view, m_shown))
+        update();
     m_shown = view;
 }
 
@@ -163,7 +179,8 @@ void TableWidget::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Ink, 1));
     for (int month = 1; month <= 12; ++month) {
         const QPoint corner = monthCorner(month);
-        painter.drawRect(TwipRect(corner.x() - 60, corner.y() - 225, 2940, 1335).adjusted(0, 0, -1, -1));
+        painter.drawRect(
+            TwipRect(corner.x() - 60, corner.y() - 225, 2940, 1335).adjusted(0, 0, -1, -1));
     }
     paintMarkers(painter);
 }
@@ -175,13 +192,17 @@ void TableWidget::paintMarkers(QPainter& painter) const {
         painter.drawRect(QRectF(markerAt(corner)).adjusted(1, 1, -1, -1));
     };
     for (int k = 1; k <= 10; ++k) {
-        if (m_shown.picHandShape[k]) frame(handCorner(k));
-        if (m_shown.picCompShape[k]) frame(compCorner(k));
+        if (m_shown.picHandShape[k])
+            frame(handCorner(k));
+        if (m_shown.picCompShape[k])
+            frame(compCorner(k));
     }
     for (int k = 1; k <= 16; ++k)
-        if (m_shown.picShape[k]) frame(deskCorner(k));
+        if (m_shown.picShape[k])
+            frame(deskCorner(k));
     for (int side = 1; side <= 2; ++side)
-        if (m_shown.picPileShape[side]) frame(pileCorner(side));
+        if (m_shown.picPileShape[side])
+            frame(pileCorner(side));
 }
 
 }  // namespace vm

@@ -17,7 +17,7 @@ class CardWidget;
 
 class TableWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int Width = 792;
     static constexpr int Height = 554;
 
@@ -25,15 +25,15 @@ public:
 
     void render(const TableView& view);
 
-signals:
+  signals:
     void handPointerMoved(int index);
     void handClicked(int index);
     void deskClicked(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     CardWidget* addPlace(const QRect& geometry, const QString& name);
     QLabel* addLabel(const QRect& geometry, const QString& name, const QString& text);
     void buildMonthPiles();
