@@ -1,5 +1,7 @@
 #include "ui/qt/card_pixmaps.h"
 
+#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QRect>
 #include <utility>
@@ -19,16 +21,14 @@ QPixmap CardPixmaps::pixmap(const std::string& fileName, QSize logicalSize,
     if (auto found = m_scaled.constFind(key); found != m_scaled.constEnd())
         return *found;
 
-    auto image = m_images.constFind(name);
-    if (image == m_images.constEnd())
-        image = m_images.insert(name, QImage(m_folder + name));
+    QImageReader reader(m_folder + name);
+    const QSize device = logicalSize * devicePixelRatio;
+    QImage image = reader.read();
     QPixmap result;
-    if (!image->isNull()) {
-        const QSize device = logicalSize * devicePixelRatio;
-        const QImage fitted = image->size() == device ? *image
-                                                      : image->scaled(device, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation);
-        result = QPixmap::fromImage(fitted);
+    if (!image.isNull()) {
+        if (image.size() != device)
+            image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        result = QPixmap::fromImage(std::move(image));
         result.setDevicePixelRatio(devicePixelRatio);
     }
     m_scaled.insert(key, result);

@@ -1,9 +1,9 @@
 #pragma once
-// Card pictures by file name, loaded on first use and scaled once per device pixel ratio,
-// so start-up loads nothing and a redraw never touches the disk.
+// Card pictures by file name, loaded on first use and decoded straight to the device pixels
+// of the place, so start-up loads nothing, a redraw never touches the disk and only the
+// pictures on show are kept.
 
 #include <QHash>
-#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <string>
@@ -22,7 +22,6 @@ class CardPixmaps {
 
   private:
     QString m_folder;
-    QHash<QString, QImage> m_images;
     QHash<QString, QPixmap> m_scaled;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/qt/table_widget.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 
@@ -56,10 +57,10 @@ TableWidget::TableWidget(CardPixmaps& pixmaps, const QString& programFolder, QWi
     : QWidget(parent), m_pixmaps(pixmaps) {
     setObjectName(QStringLiteral("table"));
     setFixedSize(Width, Height);
-    const QPixmap background(programFolder + QStringLiteral("background.jpg"));
-    if (!background.isNull())
-        m_background = background.scaled(size() * devicePixelRatioF(), Qt::IgnoreAspectRatio,
-                                         Qt::SmoothTransformation);
+    // Decoded straight to the window's size: the full picture is never held in memory.
+    QImageReader background(programFolder + QStringLiteral("background.jpg"));
+    background.setScaledSize(size() * devicePixelRatioF());
+    m_background = QPixmap::fromImage(background.read());
     m_background.setDevicePixelRatio(devicePixelRatioF());
 
     for (int k = 1; k <= 10; ++k) {
