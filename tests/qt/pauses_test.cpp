@@ -112,6 +112,29 @@ TEST(Pauses, APauseWaitsItsTimeWithoutBlockingTheWindow) {
     EXPECT_GE(ticks, 5) << "events are handled while the pause runs";
 }
 
+TEST(Pauses, ARequestEndsThePauseAtOnceAndClosingOutranksTheOthers) {
+    EnsureApplication();
+    PauseLoops pauses;
+    QTimer::singleShot(20, [&] {
+        EXPECT_TRUE(pauses.pausing());
+        pauses.request(Request::Close);
+        pauses.request(Request::NewGame);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_THROW(pauses.pause(5), TurnAbandoned);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(pauses.pausing());
+    EXPECT_THROW(pauses.pause(0), TurnAbandoned) << "no turn goes on while a request waits";
+    EXPECT_EQ(pauses.take(), Request::Close);
+    EXPECT_EQ(pauses.take(), Request::None);
+
+    pauses.request(Request::AbortGame);
+    pauses.request(Request::NewGame);
+    EXPECT_EQ(pauses.take(), Request::NewGame) << "the latest of New and Abort wins";
+    EXPECT_NO_THROW(pauses.pause(0.01));
+}
+
 TEST(Pauses, NewDuringTheComputersPauseStartsACleanGame) {
     WindowFixture table;
     Session& session = table.session();
