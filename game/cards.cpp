@@ -125,18 +125,21 @@ bool HasNumericKey(std::string_view name, int& key) {
     return true;
 }
 
+// Moves each card left past the cards with greater keys: a stable sort, so it leaves the
+// cards exactly where repeated passes of adjacent swaps would, with far fewer moves.
 template <int N, typename Key>
-void BubbleSort(OneBased<CardName, N>& slots, OneBased<Key, N>& keys) {
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (int i = 1; i < N; ++i) {
-            if (keys[i] > keys[i + 1]) {
-                std::swap(keys[i], keys[i + 1]);
-                std::swap(slots[i], slots[i + 1]);
-                swapped = true;
-            }
+void StableSort(OneBased<CardName, N>& slots, OneBased<Key, N>& keys) {
+    for (int i = 2; i <= N; ++i) {
+        if (!(keys[i - 1] > keys[i])) continue;
+        Key key = std::move(keys[i]);
+        CardName card = std::move(slots[i]);
+        int j = i - 1;
+        for (; j >= 1 && keys[j] > key; --j) {
+            keys[j + 1] = std::move(keys[j]);
+            slots[j + 1] = std::move(slots[j]);
         }
+        keys[j + 1] = std::move(key);
+        slots[j + 1] = std::move(card);
     }
 }
 
@@ -148,12 +151,12 @@ void SortSlots(OneBased<CardName, N>& slots) {
     bool numeric = true;
     for (int i = 1; i <= N && numeric; ++i) numeric = HasNumericKey(slots[i], numericKeys[i]);
     if (numeric) {
-        BubbleSort(slots, numericKeys);
+        StableSort(slots, numericKeys);
         return;
     }
     OneBased<std::string, N> keys;
     for (int i = 1; i <= N; ++i) keys[i] = CardSortKey(slots[i]);
-    BubbleSort(slots, keys);
+    StableSort(slots, keys);
 }
 
 template void SortSlots<10>(HandSlots&);

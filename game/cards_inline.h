@@ -29,7 +29,7 @@ inline constexpr std::array<std::array<std::int8_t, 21>, 12> RankByNumber = [] {
 
 }  // namespace detail
 
-inline std::int16_t Month(std::string_view name) {
+[[gnu::always_inline]] inline std::int16_t Month(std::string_view name) {
     if (name.size() < 3) return 13;
     const char b = name[1];
     const char c = name[2];
@@ -57,7 +57,7 @@ inline std::int16_t Month(std::string_view name) {
     return 13;
 }
 
-inline int CardIndex(std::string_view name) {
+[[gnu::always_inline]] inline int CardIndex(std::string_view name) {
     const int month = Month(name);
     if (month == 13) return -1;
     const std::size_t underscore = IsPlainName(name) ? 4 : 3;
