@@ -36,16 +36,10 @@ void CaptureMove(Session& session) {
         for (int j = 1; j <= DeskSlots::Size; ++j) {
             const CardName& deskCard = game.Desk[j];
             if (deskCard.empty() || Month(deskCard) != month) continue;
-            Candidate& candidate = game.CandidateTable[++n];
-            candidate = Candidate{};
-            candidate.HandCard = handCard;
-            candidate.HandSlot = static_cast<std::int16_t>(i);
-            candidate.DeskCard = deskCard;
-            candidate.DeskSlot = static_cast<std::int16_t>(j);
-            candidate.Score = static_cast<std::int16_t>(CardValue(handCard) + CardValue(deskCard));
+            SetCandidate(game, ++n, handCard, i, deskCard, j);
         }
     }
-    for (int k = 1; k <= n; ++k) AddBonus(game, game.CandidateTable[k]);
+    AddBonuses(game, n);
     ShowDumpInDebugMode(session);
 
     int best = -1;
@@ -113,14 +107,9 @@ int LeastValuableDiscard(Session& session) {
     int n = 0;
     for (int i = 1; i <= HandSlots::Size; ++i) {
         const CardName& handCard = game.CPUHand[i];
-        if (handCard.empty()) continue;
-        Candidate& candidate = game.CandidateTable[++n];
-        candidate = Candidate{};
-        candidate.HandCard = handCard;
-        candidate.HandSlot = static_cast<std::int16_t>(i);
-        candidate.Score = CardValue(handCard);
+        if (!handCard.empty()) SetCandidate(game, ++n, handCard, i, "", 0);
     }
-    for (int k = 1; k <= n; ++k) AddBonus(game, game.CandidateTable[k]);
+    AddBonuses(game, n);
     ShowDumpInDebugMode(session);
     int best = 100;
     int slot = 0;

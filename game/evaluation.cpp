@@ -121,6 +121,21 @@ void ClearCandidates(Game& game) {
     for (int i = 1; i <= 10; ++i) game.CandidateTable[i] = Candidate{};
 }
 
+void SetCandidate(Game& game, int n, std::string_view handCard, int handSlot,
+                  std::string_view deskCard, int deskSlot) {
+    Candidate& candidate = game.CandidateTable[n];
+    candidate = Candidate{};
+    candidate.HandCard = std::string(handCard);
+    candidate.HandSlot = static_cast<std::int16_t>(handSlot);
+    candidate.DeskCard = std::string(deskCard);
+    candidate.DeskSlot = static_cast<std::int16_t>(deskSlot);
+    candidate.Score = static_cast<std::int16_t>(CardValue(handCard) + CardValue(deskCard));
+}
+
+void AddBonuses(Game& game, int n) {
+    for (int k = 1; k <= n; ++k) AddBonus(game, game.CandidateTable[k]);
+}
+
 void AddBonus(const Game& game, Candidate& candidate) {
     if (MeldSetBroken(game, candidate.HandCard)) return;
     if (const auto own = OwnMeldBonus(game, candidate.HandCard); own > 0) {

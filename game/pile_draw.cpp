@@ -20,14 +20,9 @@ int ChooseBetweenTwo(Session& session, const CardName& pileCard, int month) {
     for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
         const CardName& deskCard = game.Desk[slot];
         if (deskCard.empty() || Month(deskCard) != month) continue;
-        Candidate& candidate = game.CandidateTable[++n];
-        candidate = Candidate{};
-        candidate.HandCard = pileCard;
-        candidate.DeskCard = deskCard;
-        candidate.DeskSlot = static_cast<std::int16_t>(slot);
-        candidate.Score = static_cast<std::int16_t>(CardValue(deskCard) + CardValue(pileCard));
+        SetCandidate(game, ++n, pileCard, 0, deskCard, slot);
     }
-    for (int k = 1; k <= n; ++k) AddBonus(game, game.CandidateTable[k]);
+    AddBonuses(game, n);
     if (session.options.DebugMode) session.host.ShowCandidateDump(CandidateDumpText(game));
     int best = -1;
     int chosen = 0;
