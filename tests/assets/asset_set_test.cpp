@@ -1,6 +1,7 @@
 // The program loads its assets by exact name from its own folder (the tests run there).
 #include <gtest/gtest.h>
 
+#include <QImageReader>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -10,11 +11,9 @@
 namespace vm {
 namespace {
 
-namespace fs = std::filesystem;
-
 std::set<std::string> FilesWithExtension(const std::string& extension) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(fs::current_path())) {
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
         if (entry.is_regular_file() && entry.path().extension() == extension) {
             names.insert(entry.path().filename().string());
         }
@@ -22,33 +21,46 @@ std::set<std::string> FilesWithExtension(const std::string& extension) {
     return names;
 }
 
-std::set<std::string> DeckNames(bool marked) {
-    CardTableType table;
-    BuildCardTable(table, marked);
-    std::set<std::string> names;
-    for (int i = 1; i <= 48; ++i) {
-        names.insert(table[i].CardName);
-    }
-    return names;
-}
-
 TEST(AssetSet, BitmapsAreExactlyBothCardSetsAndTheBack) {
-    std::set<std::string> expected = DeckNames(true);
-    expected.merge(DeckNames(false));
-    expected.insert("back.bmp");
+    std::set<std::string> expected{"back.bmp"};
+    for (bool marked : {true, false}) {
+        CardTableType table;
+        BuildCardTable(table, marked);
+        for (int i = 1; i <= 48; ++i) expected.insert(table[i].CardName);
+    }
     ASSERT_EQ(expected.size(), 97u);
     EXPECT_EQ(FilesWithExtension(".bmp"), expected);
-}
-
-TEST(AssetSet, DataFilesNamedByTheGameArePresent) {
-    for (const char* name : {"Card_down.wav", "Card_up.wav", "haiku.mid", "midi.ico",
-                             "VELMORIA.HLP", "background.jpg", "velmoria.png", "velmoria.ico"}) {
-        EXPECT_TRUE(FilesWithExtension(fs::path(name).extension().string()).contains(name)) << name;
+    EXPECT_GE(FilesWithExtension(".mid").size(), 3u) << "tracks to choose from";
+    for (const char* name : {"Card_down.wav", "Card_up.wav", "haiku.mid", "VELMORIA.HLP"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(name)) << name;
     }
 }
 
-TEST(AssetSet, AtLeastThreeMusicTracksToChooseFrom) {
-    EXPECT_GE(FilesWithExtension(".mid").size(), 3u);
+// Each picture, and each image of an icon, loads square or at its size with the window's readers.
+TEST(AssetSet, WindowPicturesLoadAtTheSizesTheWindowAsksFor) {
+    const struct {
+        const char* file;
+        const char* format;
+        std::set<int> widths;
+    } pictures[] = {
+        {"background.jpg", "jpeg", {800}},
+        {"velmoria.png", "png", {256}},
+        {"velmoria.ico", "ico", {16, 32, 48, 256}},
+        {"midi.ico", "ico", {16, 32, 48}},
+    };
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.file);
+        QImageReader reader(picture.file);
+        EXPECT_EQ(reader.format(), picture.format);
+        std::set<int> widths;
+        // A JPEG or PNG counts no images but holds one.
+        for (int i = 0; i == 0 || (i < reader.imageCount() && reader.jumpToImage(i)); ++i) {
+            const QImage image = reader.read();
+            EXPECT_EQ(image.height(), image.width() == 800 ? 600 : image.width());
+            widths.insert(image.width());
+        }
+        EXPECT_EQ(widths, picture.widths);
+    }
 }
 
 }  // namespace

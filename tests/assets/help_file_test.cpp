@@ -13,89 +13,70 @@
 namespace vm {
 namespace {
 
-std::string HelpText() {
-    std::ifstream in("VELMORIA.HLP", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> AllMatches(const std::string& text, const std::string& pattern) {
-    std::vector<std::string> found;
-    const std::regex re(pattern);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator();
-         ++it) {
-        found.push_back((*it)[1].str());
+class HelpFile : public testing::Test {
+protected:
+    // The first group of each match of `pattern` from `from` up to `to`.
+    std::vector<std::string> Matches(const std::string& pattern, std::size_t from = 0,
+                                     std::size_t to = std::string::npos) const {
+        std::vector<std::string> found;
+        const std::string part = text.substr(from, to == std::string::npos ? to : to - from);
+        const std::regex re(pattern);
+        for (auto it = std::sregex_iterator(part.begin(), part.end(), re);
+             it != std::sregex_iterator(); ++it) {
+            found.push_back((*it)[1].str());
+        }
+        return found;
     }
-    return found;
-}
 
-// The picture names between one heading and the next.
-std::vector<std::string> PicturesUnder(const std::string& text, const std::string& heading) {
-    const std::size_t start = text.find(heading);
-    if (start == std::string::npos) {
-        return {};
-    }
-    const std::size_t end = text.find("<h", start + heading.size());
-    return AllMatches(text.substr(start, end - start), R"(<img src="([^"]+)\")");
-}
+    const std::string text = [] {
+        std::ifstream in("VELMORIA.HLP", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }();
+};
 
-TEST(HelpFile, IsHtmlThatOpensAtItsContents) {
-    const std::string text = HelpText();
-    ASSERT_FALSE(text.empty());
-    EXPECT_NE(text.find("<html>"), std::string::npos);
+TEST_F(HelpFile, IsHtmlThatOpensAtItsContentsWhoseLinksAndPicturesAllLead) {
+    ASSERT_NE(text.find("<html>"), std::string::npos);
     const std::size_t contents = text.find("<h2>Contents</h2>");
     ASSERT_NE(contents, std::string::npos);
     EXPECT_EQ(text.find("<h2>"), contents) << "the contents must be the first section";
-}
 
-TEST(HelpFile, EveryInternalLinkHasItsAnchor) {
-    const std::string text = HelpText();
-    const std::vector<std::string> anchors = AllMatches(text, R"(<a name="([^"]+)\")");
+    const std::vector<std::string> anchors = Matches(R"(<a name="([^"]+)\")");
     const std::set<std::string> named(anchors.begin(), anchors.end());
-    const std::vector<std::string> links = AllMatches(text, R"(<a href="#([^"]+)\")");
+    const std::vector<std::string> links = Matches(R"(<a href="#([^"]+)\")");
     EXPECT_GE(links.size(), 10u);
-    for (const std::string& link : links) {
-        EXPECT_TRUE(named.contains(link)) << "#" << link;
-    }
-}
-
-TEST(HelpFile, EveryPictureIsAFileBesideIt) {
-    for (const std::string& picture : AllMatches(HelpText(), R"(<img src="([^"]+)\")")) {
+    for (const std::string& link : links) EXPECT_TRUE(named.contains(link)) << "#" << link;
+    for (const std::string& picture : Matches(R"(<img src="([^"]+)\")")) {
         EXPECT_TRUE(std::filesystem::is_regular_file(picture)) << picture;
     }
-}
-
-TEST(HelpFile, ExplainsEveryOptionOfTheMenu) {
-    const std::string text = HelpText();
-    for (const char* option :
-         {"Suit and Scores", "Debug", "Fast", "Moderate", "Slow", "Sound Effects",
-          "Background Music", "Choose Music", "Save Options"}) {
+    for (const char* option : {"Suit and Scores", "Debug", "Fast", "Moderate", "Slow",
+                               "Sound Effects", "Background Music", "Choose Music",
+                               "Save Options"}) {
         EXPECT_NE(text.find(option), std::string::npos) << option;
     }
 }
 
-TEST(HelpFile, EachMeldShowsItsOwnCardsAndPoints) {
-    const std::string text = HelpText();
-    struct Meld {
-        std::string heading;
+TEST_F(HelpFile, EachMeldShowsItsOwnCardsAndPoints) {
+    const struct {
+        const char* heading;
+        const char* points;
         std::vector<std::string> cards;
+    } melds[] = {
+        {"<h3>Akai Tan", "30 points", {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp"}},
+        {"<h3>Aoi Tan", "30 points", {"jun_5.bmp", "sep_5.bmp", "oct_5.bmp"}},
+        {"<h3>Shoubu", "20 points", {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"}},
+        {"<h3>Momiji", "20 points", {"oct_10.bmp", "oct_5.bmp", "oct_1.bmp", "oct_0.bmp"}},
+        {"<h3>Kiri", "20 points", {"dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"}},
+        {"<h3>Lights", "50 points",
+         {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp"}},
     };
-    const std::vector<Meld> melds = {
-        {"<h3>Akai Tan", {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp"}},
-        {"<h3>Aoi Tan", {"jun_5.bmp", "sep_5.bmp", "oct_5.bmp"}},
-        {"<h3>Shoubu", {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"}},
-        {"<h3>Momiji", {"oct_10.bmp", "oct_5.bmp", "oct_1.bmp", "oct_0.bmp"}},
-        {"<h3>Kiri", {"dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"}},
-        {"<h3>Lights", {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp"}},
-    };
-    const std::vector<std::string> points = {"30 points", "30 points", "20 points",
-                                             "20 points", "20 points", "50 points"};
-    for (std::size_t i = 0; i < melds.size(); ++i) {
-        EXPECT_EQ(PicturesUnder(text, melds[i].heading), melds[i].cards) << melds[i].heading;
-        const std::size_t heading = text.find(melds[i].heading);
-        ASSERT_NE(heading, std::string::npos) << melds[i].heading;
-        EXPECT_NE(text.substr(heading, text.find('\n', heading) - heading).find(points[i]),
-                  std::string::npos)
-            << melds[i].heading;
+    for (const auto& meld : melds) {
+        SCOPED_TRACE(meld.heading);
+        const std::size_t heading = text.find(meld.heading);
+        ASSERT_NE(heading, std::string::npos);
+        const std::size_t lineEnd = text.find('\n', heading);
+        EXPECT_NE(text.substr(heading, lineEnd - heading).find(meld.points), std::string::npos);
+        EXPECT_EQ(Matches(R"(<img src="([^"]+)\")", heading, text.find("<h", heading + 3)),
+                  meld.cards);
     }
 }
 

@@ -8,39 +8,27 @@
 #include <string>
 #include <vector>
 
-#include "tests/records/scratch_folder.h"
+#include "tests/records/records_fixture.h"
 
 namespace vm {
 namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(WriteFileAtomically, CreatesAndReplacesWithExactBytesLeavingNothingElse) {
+TEST(WriteFileAtomically, ReplacesWithTheExactBytesLeavingNothingElse) {
     test::ScratchFolder folder;
-    EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), "first\r\n"), std::nullopt);
-    EXPECT_EQ(folder.Read("F.DAT"), "first\r\n");
-    const std::string second("a\0\xFF\r\n", 5);
-    EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), second), std::nullopt);
-    EXPECT_EQ(folder.Read("F.DAT"), second);
+    for (const std::string& bytes : {std::string("first\r\n"), std::string("a\0\xFF\r\n", 5)}) {
+        EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), bytes), std::nullopt);
+        EXPECT_EQ(folder.Read("F.DAT"), bytes);
+    }
     EXPECT_EQ(folder.Names(), Names{"F.DAT"});
-}
 
-TEST(WriteFileAtomically, AFolderThatCannotHoldFilesGivesTheReason) {
-    test::ScratchFolder folder;
-    folder.Write("notafolder", "x");
-    const auto error = WriteFileAtomically(folder.Path("notafolder/F.DAT"), "data");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "Not a directory");
-    EXPECT_EQ(folder.Read("notafolder"), "x");
-}
-
-TEST(WriteFileAtomically, AFailedRenameRemovesTheTemporaryFile) {
-    test::ScratchFolder folder;
-    std::filesystem::create_directories(folder.Path("F.DAT/inside"));
-    const auto error = WriteFileAtomically(folder.Path("F.DAT"), "data");
+    // A rename that fails (a folder holds the name) gives the reason and removes its temporary.
+    std::filesystem::create_directories(folder.Path("G.DAT/inside"));
+    const auto error = WriteFileAtomically(folder.Path("G.DAT"), "data");
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->empty());
-    EXPECT_EQ(folder.Names(), Names{"F.DAT"});
+    EXPECT_EQ(folder.Names(), (Names{"F.DAT", "G.DAT"}));
 }
 
 // A crash or a kill between writing the temporary file and the rename.
@@ -50,9 +38,8 @@ TEST(WriteFileAtomically, AWriteStoppedBeforeTheRenameLeavesTheOldFileWhole) {
     const PreparedReplacement prepared = PrepareReplacement(folder.Path("F.DAT"), "new\r\n");
     ASSERT_TRUE(prepared.Pending.has_value());
     EXPECT_EQ(folder.Read("F.DAT"), "old\r\n");
-    const std::string leftover = std::filesystem::path(prepared.Pending->TemporaryPath)
-                                     .filename()
-                                     .string();
+    const std::string leftover =
+        std::filesystem::path(prepared.Pending->TemporaryPath).filename().string();
     EXPECT_EQ(folder.Names(), (Names{"F.DAT", leftover}));
     EXPECT_EQ(folder.Read(leftover), "new\r\n");
 

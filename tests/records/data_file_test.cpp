@@ -1,52 +1,90 @@
-#include "records/data_file.h"
-
+// Both data files: created at the first start, never damaged by reading or by a failed save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <random>
 #include <string>
-#include <vector>
 
-#include "tests/records/scratch_folder.h"
+#include "records/high_scores_file.h"
+#include "records/options_file.h"
+#include "tests/records/records_fixture.h"
 
 namespace vm {
 namespace {
 
-using Lines = std::vector<std::string_view>;
+using DataFiles = test::RecordsTest;
+using Names = std::vector<std::string>;
 
-TEST(FilePresent, OnlyTheExactSpellingCounts) {
-    test::ScratchFolder folder;
-    folder.Write("velmoria.ini", "x");
-    folder.Write("VMSCORES.DAT", "x");
-    EXPECT_FALSE(FilePresent(folder.Folder(), "VELMORIA.INI"));
-    EXPECT_TRUE(FilePresent(folder.Folder(), "VMSCORES.DAT"));
-    EXPECT_FALSE(FilePresent(folder.Folder(), "VMSCORES.DA"));
+TEST_F(DataFiles, FirstStartCreatesBothDefaultFilesBesideOnesInOtherLetterCase) {
+    folder.Write("Velmoria.ini", "[debug]=on\r\n");
+    folder.Write("vmscores.dat", "Ann\\57|05/12/2026\r\n");
+    session.options.DebugMode = true;
+    ReadOptions(session);
+    ReadHighScores(session);
+    EXPECT_EQ(session.options, GameOptions{});
+    EXPECT_EQ(session.highScores, PlaceholderTable());
+    EXPECT_EQ(ParseHighScores(test::PlaceholderScoresFile), PlaceholderTable());
+    EXPECT_EQ(folder.Read("VELMORIA.INI"), test::DefaultOptionsFile);
+    EXPECT_EQ(folder.Read("VMSCORES.DAT"), test::PlaceholderScoresFile);
+    EXPECT_EQ(folder.Read("Velmoria.ini"), "[debug]=on\r\n");
+    EXPECT_EQ(folder.Read("vmscores.dat"), "Ann\\57|05/12/2026\r\n");
+    EXPECT_EQ(folder.Names(),
+              (Names{"VELMORIA.INI", "VMSCORES.DAT", "Velmoria.ini", "vmscores.dat"}));
+    EXPECT_TRUE(host.Calls.empty());
 }
 
-TEST(FilePresent, AMissingOrFalseFolderHasNoFiles) {
-    test::ScratchFolder folder;
-    folder.Write("plain", "x");
-    EXPECT_FALSE(FilePresent(folder.Path("missing/"), "plain"));
-    EXPECT_FALSE(FilePresent(folder.Path("plain/"), "plain"));
+TEST_F(DataFiles, UnreadableFilesGiveTheDefaultsAndStayAsTheyAre) {
+    std::filesystem::create_directory(folder.Path("VELMORIA.INI"));
+    std::filesystem::create_directory(folder.Path("VMSCORES.DAT"));
+    session.options.DealSpeed = 1;
+    ReadOptions(session);
+    ReadHighScores(session);
+    EXPECT_EQ(session.options, GameOptions{});
+    EXPECT_EQ(session.highScores, PlaceholderTable());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path("VELMORIA.INI")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path("VMSCORES.DAT")));
+    EXPECT_TRUE(host.Calls.empty());
 }
 
-TEST(ReadFileBytes, ReadsEveryByteAndRefusesWhatIsNoFile) {
-    test::ScratchFolder folder;
-    const std::string bytes("a\0b\r\n\xFF", 6);
-    folder.Write("data", bytes);
-    EXPECT_EQ(ReadFileBytes(folder.Path("data")), bytes);
-    EXPECT_EQ(ReadFileBytes(folder.Path("missing")), std::nullopt);
-    EXPECT_EQ(ReadFileBytes(folder.Path("")), std::nullopt);  // the folder itself
+// Each file that cannot be saved is told once, by name and reason; the game keeps its data.
+TEST_F(DataFiles, AnUnwritableFolderIsToldOncePerFileAndTheDataStaysInMemory) {
+    folder.Write("program", "a file, not a folder");
+    session.ProgramFolder = folder.Path("program/");
+    ReadHighScores(session);
+    ReadOptions(session);
+    session.highScores[1] = {"Ann", 57, "05/12/2026"};
+    session.options.DealSpeed = 1;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_FALSE(WriteHighScores(session));
+        EXPECT_FALSE(WriteOptions(session));
+    }
+    EXPECT_EQ(session.highScores[1].Name, "Ann");
+    EXPECT_EQ(session.options.DealSpeed, 1);
+    ASSERT_EQ(host.Messages.size(), 2u);
+    EXPECT_NE(host.Messages[0].find(folder.Path("program/VMSCORES.DAT")), std::string::npos);
+    EXPECT_NE(host.Messages[1].find(folder.Path("program/VELMORIA.INI")), std::string::npos);
+    EXPECT_NE(host.Messages[1].find("Not a directory"), std::string::npos);
+    EXPECT_EQ(folder.Read("program"), "a file, not a folder");
 }
 
-TEST(SplitLines, AcceptsCrLfAndSingleLf) {
-    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\nb\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\r\nb\nc"), (Lines{"a", "b", "c"}));
-}
-
-TEST(SplitLines, KeepsEmptyLinesAndStrayCarriageReturns) {
-    EXPECT_EQ(SplitLines(""), Lines{});
-    EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
-    EXPECT_EQ(SplitLines("a\rb\r\r\nc\r"), (Lines{"a\rb\r", "c\r"}));
+// Random bytes, with separators and line ends often enough to reach every branch.
+TEST(DataFileReaders, RandomBytesReadWithoutHarmAndSettleAfterOneSave) {
+    std::mt19937 random(20260105);
+    for (int round = 0; round < 1000; ++round) {
+        std::string junk(random() % 400, '\0');
+        for (char& c : junk) {
+            const char special[] = {']', '\\', '|', '\n', '\r'};
+            const unsigned pick = random() % 16;
+            c = pick < 5 ? special[pick] : static_cast<char>(random());
+        }
+        if (round % 3 == 0) junk.insert(random() % (junk.size() + 1), "\n[speed]=");
+        const std::string options = FormatOptions(ParseOptions(junk).Options);
+        EXPECT_EQ(FormatOptions(ParseOptions(options).Options), options);
+        const std::string scores = FormatHighScores(ParseHighScores(junk));
+        EXPECT_EQ(std::count(scores.begin(), scores.end(), '\n'), 10);
+        EXPECT_EQ(FormatHighScores(ParseHighScores(scores)), scores);
+    }
 }
 
 }  // namespace
