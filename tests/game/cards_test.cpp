@@ -3,47 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/game_state.h"
+#include "tests/support/fixed_table.h"
 
 namespace vm {
 namespace {
 
 struct DeckCard {
     std::string name;
-    int month;
-    int value;
-    int rank;
+    int month, value, rank;
 };
 
 // The deck as the rules list it: per month the card numbers of ranks 1 to 4.
 std::vector<DeckCard> RulesDeck() {
-    const std::array<const char*, 12> months = {"jan", "feb", "mar", "apr", "may", "jun",
-                                                "jul", "aug", "sep", "oct", "nov", "dec"};
-    const std::array<std::array<int, 4>, 12> numbers = {{{20, 5, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {20, 5, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {20, 10, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {10, 5, 1, 0},
-                                                         {20, 10, 1, 0},
-                                                         {20, 10, 5, 0}}};
+    std::istringstream rules(
+        "jan 20 5 1 0  feb 10 5 1 0  mar 20 5 1 0  apr 10 5 1 0  may 10 5 1 0  jun 10 5 1 0  "
+        "jul 10 5 1 0  aug 20 10 1 0  sep 10 5 1 0  oct 10 5 1 0  nov 20 10 1 0  dec 20 10 5 0");
     std::vector<DeckCard> deck;
-    for (int m = 0; m < 12; ++m) {
-        for (int r = 0; r < 4; ++r) {
-            const int number = numbers[static_cast<std::size_t>(m)][static_cast<std::size_t>(r)];
-            deck.push_back({std::string(months[static_cast<std::size_t>(m)]) + "_" +
-                                std::to_string(number) + ".bmp",
-                            m + 1, number == 1 ? 0 : number, r + 1});
-        }
+    std::string month;
+    for (int m = 1; rules >> month; ++m) {
+        for (int rank = 1, number = 0; rank <= 4 && rules >> number; ++rank)
+            deck.push_back(
+                {month + "_" + std::to_string(number) + ".bmp", m, number == 1 ? 0 : number, rank});
     }
     return deck;
 }
@@ -52,137 +37,35 @@ std::string Plain(const std::string& marked) {
     return marked.substr(0, 3) + "o" + marked.substr(3);
 }
 
-TEST(CardHelpers, EveryCardOfBothSetsHasItsMonthValueAndRank) {
-    CardTableType marked;
-    BuildCardTable(marked, true);
-    CardTableType plain;
-    BuildCardTable(plain, false);
-    for (const DeckCard& card : RulesDeck()) {
-        SCOPED_TRACE(card.name);
-        EXPECT_EQ(Month(card.name), card.month);
-        EXPECT_EQ(CardValue(card.name), card.value);
-        EXPECT_EQ(MonthRank(marked, card.name), card.rank);
-        EXPECT_EQ(Month(Plain(card.name)), card.month);
-        EXPECT_EQ(CardValue(Plain(card.name)), card.value);
-        EXPECT_EQ(MonthRank(plain, Plain(card.name)), card.rank);
-        // After a rebuild with the other set, a name of the old set is no card of the table.
-        EXPECT_EQ(MonthRank(plain, card.name), 0);
-        EXPECT_EQ(MonthRank(marked, Plain(card.name)), 0);
-    }
-}
-
-TEST(CardHelpers, RanksOfThePlainCardsAndOfDecember) {
-    CardTableType table;
-    BuildCardTable(table, true);
-    EXPECT_EQ(CardValue("nov_1.bmp"), 0);
-    EXPECT_EQ(CardValue("nov_0.bmp"), 0);
-    EXPECT_EQ(MonthRank(table, "nov_1.bmp"), 3);
-    EXPECT_EQ(MonthRank(table, "nov_0.bmp"), 4);
-    EXPECT_EQ(MonthRank(table, "dec_5.bmp"), 3);
-    EXPECT_EQ(MonthRank(table, "dec_0.bmp"), 4);
-    EXPECT_EQ(MonthRank(table, "aug_10.bmp"), 2);
-    EXPECT_EQ(CardValue("apro_10.bmp"), 10);
-    EXPECT_EQ(CardValue("jano_20.bmp"), 20);
-}
-
-TEST(CardHelpers, BadNamesGiveTheDefinedResultsWithoutFailing) {
-    CardTableType table;
-    BuildCardTable(table, true);
-
-    EXPECT_EQ(Month(""), 13);
-    EXPECT_EQ(CardValue(""), 0);
-    EXPECT_EQ(MonthRank(table, ""), 0);
-    EXPECT_EQ(CardSortKey(""), "N 20");
-
-    // Month compares with case; the number after "_" is still read.
-    EXPECT_EQ(Month("Jan_20.bmp"), 13);
-    EXPECT_EQ(CardValue("Jan_20.bmp"), 20);
-    EXPECT_EQ(MonthRank(table, "Jan_20.bmp"), 0);
-    EXPECT_EQ(CardSortKey("Jan_20.bmp"), "N 0");
-
-    // Only the first three characters decide the month.
-    EXPECT_EQ(Month("ja"), 13);
-    EXPECT_EQ(Month("j"), 13);
-    EXPECT_EQ(Month("janx"), 1);
-    EXPECT_EQ(Month("decimal"), 12);
-    EXPECT_EQ(Month(" jan_20.bmp"), 13);
-
-    // Without "_" the whole text before "." is read, and text reads as 0.
-    EXPECT_EQ(CardValue("jan20"), 0);
-    EXPECT_EQ(CardValue("jan.bmp"), 0);
-    EXPECT_EQ(CardValue("jan_20"), 20);
-    EXPECT_EQ(CardValue("jan_10bmp"), 10);
-    EXPECT_EQ(CardValue("x_7.bmp"), 7);
-    EXPECT_EQ(CardValue("_1.bmp"), 0);
-    EXPECT_EQ(CardValue("_"), 0);
-    EXPECT_EQ(CardValue("."), 0);
-    EXPECT_EQ(MonthRank(table, "jan20"), 0);
-    EXPECT_EQ(MonthRank(table, "jan_20"), 0);
-}
-
-TEST(CardHelpers, SortKeysAreMonthLetterBlankAndTwentyMinusValue) {
-    EXPECT_EQ(CardSortKey("jan_20.bmp"), "B 0");
-    EXPECT_EQ(CardSortKey("jan_5.bmp"), "B 15");
-    EXPECT_EQ(CardSortKey("jan_1.bmp"), "B 20");
-    EXPECT_EQ(CardSortKey("jan_0.bmp"), "B 20");
-    EXPECT_EQ(CardSortKey("dec_10.bmp"), "M 10");
-    EXPECT_EQ(CardSortKey("deco_10.bmp"), "M 10");
-    EXPECT_EQ(CardSortKey("apr_10.bmp"), "E 10");
-}
-
-TEST(CardTable, InitialOrderIsTheCharacterOrderOfTheMarkedNames) {
-    std::vector<std::string> expected;
-    for (const DeckCard& card : RulesDeck())
-        expected.push_back(card.name);
-    std::sort(expected.begin(), expected.end());
-
-    CardTableType table;
-    BuildCardTable(table, true);
-    for (int i = 1; i <= 48; ++i)
-        EXPECT_EQ(table[i].CardName, expected[static_cast<std::size_t>(i - 1)]) << i;
-
-    EXPECT_EQ(table[1].CardName, "apr_0.bmp");
-    EXPECT_EQ(table[2].CardName, "apr_1.bmp");
-    EXPECT_EQ(table[3].CardName, "apr_10.bmp");
-    EXPECT_EQ(table[4].CardName, "apr_5.bmp");
-    EXPECT_EQ(table[9].CardName, "dec_0.bmp");
-    EXPECT_EQ(table[10].CardName, "dec_10.bmp");
-    EXPECT_EQ(table[11].CardName, "dec_20.bmp");
-    EXPECT_EQ(table[12].CardName, "dec_5.bmp");
-    EXPECT_EQ(table[48].CardName, "sep_5.bmp");
-}
-
-TEST(CardTable, RecordsCarryTheRulesValuesAndThePlainSetRenamesOnly) {
-    std::map<std::string, DeckCard> byName;
-    for (const DeckCard& card : RulesDeck())
-        byName[card.name] = card;
-
+TEST(CardTable, BothSetsHoldTheRulesDeckInTheCharacterOrderOfTheMarkedNames) {
+    std::vector<DeckCard> deck = RulesDeck();
+    std::sort(deck.begin(), deck.end(),
+              [](const DeckCard& a, const DeckCard& b) { return a.name < b.name; });
     CardTableType marked;
     BuildCardTable(marked, true);
     CardTableType plain;
     BuildCardTable(plain, false);
     int total = 0;
-    std::map<int, int> countByValue;
     for (int i = 1; i <= 48; ++i) {
-        const DeckCard& card = byName.at(marked[i].CardName);
-        EXPECT_EQ(marked[i].Month, card.month) << card.name;
-        EXPECT_EQ(marked[i].CardValue, card.value) << card.name;
-        EXPECT_EQ(marked[i].MonthRank, card.rank) << card.name;
-        EXPECT_EQ(plain[i].CardName, Plain(card.name));
-        EXPECT_EQ(plain[i].Month, card.month);
-        EXPECT_EQ(plain[i].CardValue, card.value);
-        EXPECT_EQ(plain[i].MonthRank, card.rank);
-        total += marked[i].CardValue;
-        ++countByValue[marked[i].CardValue];
+        const DeckCard& card = deck[static_cast<std::size_t>(i - 1)];
+        SCOPED_TRACE(card.name);
+        for (const auto& [record, name] :
+             {std::pair{marked[i], card.name}, std::pair{plain[i], Plain(card.name)}}) {
+            EXPECT_EQ(record.CardName, name);
+            EXPECT_EQ(record.Month, card.month);
+            EXPECT_EQ(record.CardValue, card.value);
+            EXPECT_EQ(record.MonthRank, card.rank);
+        }
+        // The helpers agree with the records; a name of the other set has no rank.
+        EXPECT_EQ(Month(card.name), card.month);
+        EXPECT_EQ(CardValue(Plain(card.name)), card.value);
+        EXPECT_EQ(MonthRank(marked, card.name), card.rank);
+        EXPECT_EQ(MonthRank(plain, Plain(card.name)), card.rank);
+        EXPECT_EQ(MonthRank(plain, card.name), 0);
+        EXPECT_EQ(MonthRank(marked, Plain(card.name)), 0);
+        total += card.value;
     }
     EXPECT_EQ(total, 250);
-    EXPECT_EQ(countByValue[20], 5);
-    EXPECT_EQ(countByValue[10], 10);
-    EXPECT_EQ(countByValue[5], 10);
-    EXPECT_EQ(countByValue[0], 23);
-    EXPECT_EQ(plain[1].CardName, "apro_0.bmp");
-    EXPECT_EQ(plain[48].CardName, "sepo_5.bmp");
-
     // A rebuild restores the initial order whatever the table held before.
     CardTableType shuffled = marked;
     std::swap(shuffled[1], shuffled[48]);
@@ -190,60 +73,78 @@ TEST(CardTable, RecordsCarryTheRulesValuesAndThePlainSetRenamesOnly) {
     EXPECT_EQ(shuffled, marked);
 }
 
-HandSlots Row(std::vector<std::string> cards) {
+TEST(CardHelpers, OddAndBadNamesGiveTheDefinedResults) {
+    CardTableType table;
+    BuildCardTable(table, true);
+    struct Case {
+        const char* name;
+        int month, value, rank;
+        const char* key;  // nullptr: not checked
+    };
+    const Case cases[] = {
+        {"jan_20.bmp", 1, 20, 1, "B 0"},
+        {"jan_5.bmp", 1, 5, 2, "B 15"},
+        {"jan_1.bmp", 1, 0, 3, "B 20"},
+        {"apr_10.bmp", 4, 10, 1, "E 10"},
+        {"deco_10.bmp", 12, 10, 0, "M 10"},
+        {"", 13, 0, 0, "N 20"},
+        // Month compares with case; the number after "_" is still read.
+        {"Jan_20.bmp", 13, 20, 0, "N 0"},
+        // Only the first three characters decide the month.
+        {"ja", 13, 0, 0, nullptr},
+        {"janx", 1, 0, 0, nullptr},
+        {"decimal", 12, 0, 0, nullptr},
+        {" jan_20.bmp", 13, 20, 0, nullptr},
+        // Without "_" the whole text before "." is read, and text reads as 0.
+        {"jan20", 1, 0, 0, nullptr},
+        {"jan.bmp", 1, 0, 0, nullptr},
+        {"jan_20", 1, 20, 0, nullptr},
+        {"jan_10bmp", 1, 10, 0, nullptr},
+        {"x_7.bmp", 13, 7, 0, nullptr},
+        {"_1.bmp", 13, 0, 0, nullptr},
+        {".", 13, 0, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("'") + c.name + "'");
+        EXPECT_EQ(Month(c.name), c.month);
+        EXPECT_EQ(CardValue(c.name), c.value);
+        EXPECT_EQ(MonthRank(table, c.name), c.rank);
+        if (c.key) {
+            EXPECT_EQ(CardSortKey(c.name), c.key);
+        }
+    }
+}
+
+HandSlots Row(const std::string& cards) {
     HandSlots slots;
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        slots[static_cast<int>(i) + 1] = cards[i];
+    test::FillSlots(slots, test::Split(cards));
     return slots;
 }
 
-TEST(SlotSort, OrdersByMonthThenValueWithEmptiesLast) {
-    HandSlots hand = Row({"feb_5.bmp", "", "jan_0.bmp", "jan_20.bmp"});
-    SortSlots(hand);
-    EXPECT_EQ(hand, Row({"jan_20.bmp", "jan_0.bmp", "feb_5.bmp"}));
-
-    HandSlots full = Row({"dec_0.bmp", "dec_20.bmp", "", "nov_10.bmp", "", "mar_5.bmp", "jan_1.bmp",
-                          "dec_10.bmp", "", "aug_20.bmp"});
-    SortSlots(full);
-    EXPECT_EQ(full, Row({"jan_1.bmp", "mar_5.bmp", "aug_20.bmp", "nov_10.bmp", "dec_20.bmp",
-                         "dec_10.bmp", "dec_0.bmp"}));
-}
-
-TEST(SlotSort, EqualKeysKeepTheirOrder) {
-    HandSlots oneFirst = Row({"", "jan_1.bmp", "feb_0.bmp", "jan_0.bmp"});
-    SortSlots(oneFirst);
-    EXPECT_EQ(oneFirst, Row({"jan_1.bmp", "jan_0.bmp", "feb_0.bmp"}));
-
-    HandSlots zeroFirst = Row({"jan_0.bmp", "feb_0.bmp", "jan_1.bmp"});
-    SortSlots(zeroFirst);
-    EXPECT_EQ(zeroFirst, Row({"jan_0.bmp", "jan_1.bmp", "feb_0.bmp"}));
-}
-
-TEST(SlotSort, PlainSetAndOddNamesSortByTheSameKeys) {
-    DeskSlots desk;
-    desk[1] = "febo_5.bmp";
-    desk[3] = "jano_0.bmp";
-    desk[16] = "jano_20.bmp";
-    SortSlots(desk);
-    EXPECT_EQ(desk[1], "jano_20.bmp");
-    EXPECT_EQ(desk[2], "jano_0.bmp");
-    EXPECT_EQ(desk[3], "febo_5.bmp");
-    for (int i = 4; i <= 16; ++i)
-        EXPECT_EQ(desk[i], "") << i;
-
-    // A name with no month sorts with the month letter N: by its value before the empty slots.
-    HandSlots odd = Row({"", "Jan_20.bmp", "jan_0.bmp"});
-    SortSlots(odd);
-    EXPECT_EQ(odd, Row({"jan_0.bmp", "Jan_20.bmp"}));
+TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"feb_5 - jan_0 jan_20", "jan_20 jan_0 feb_5"},
+        {"dec_0 dec_20 - nov_10 - mar_5 jan_1 dec_10 - aug_20",
+         "jan_1 mar_5 aug_20 nov_10 dec_20 dec_10 dec_0"},
+        // Equal keys keep their order, whichever comes first.
+        {"- jan_1 feb_0 jan_0", "jan_1 jan_0 feb_0"},
+        {"jan_0 feb_0 jan_1", "jan_0 jan_1 feb_0"},
+        {"febo_5 - jano_0 jano_20", "jano_20 jano_0 febo_5"},
+        // A name with no month sorts with the letter N, by its value, before the empty slots.
+        {"- Jan_20 jan_0", "jan_0 Jan_20"},
+    };
+    for (const auto& [input, expected] : cases) {
+        HandSlots hand = Row(input);
+        SortSlots(hand);
+        EXPECT_EQ(hand, Row(expected)) << input;
+    }
 }
 
 TEST(GameState, CountingHelpers) {
     Game game;
     BuildCardTable(game.CardTable, true);
-    game.CPUHand = Row({"may_10.bmp", "may_0.bmp", "jul_5.bmp"});
-    game.Desk[1] = "mar_20.bmp";
-    game.Desk[2] = "mar_1.bmp";
-    game.Desk[3] = "apr_5.bmp";
+    game.CPUHand = Row("may_10 may_0 jul_5");
+    test::FillSlots(game.Desk, test::Split("mar_20 mar_1 apr_5"));
     game.CapturedPiles[HumanSide][5][2] = "may_5.bmp";
     game.CapturedPiles[HumanSide][5][3] = "may_1.bmp";
     EXPECT_EQ(CountHandMonth(game, 5, ComputerSide), 2);

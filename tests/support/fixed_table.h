@@ -6,29 +6,60 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "game/flow.h"
-#include "game/number_text.h"
 #include "game/session.h"
+#include "scoring/captured_piles.h"
 #include "scoring/melds.h"
 #include "tests/support/scripted_host.h"
 
 namespace vm::test {
 
+using Names = std::vector<std::string>;
 enum class Rest { Pile, HumanGrid, ComputerGrid };
 
 struct Layout {
-    std::vector<std::string> player;
-    std::vector<std::string> cpu;
-    std::vector<std::string> desk;       // given in sorted order; slots 1, 2, ...
-    std::vector<std::string> pile;       // the next card to be drawn first
-    std::vector<std::string> humanGrid;  // already captured by the human
-    std::vector<std::string> cpuGrid;    // already captured by the computer
+    Names player = {}, cpu = {};
+    Names desk = {};                     // given in sorted order; slots 1, 2, ...
+    Names pile = {};                     // the next card to be drawn first
+    Names humanGrid = {}, cpuGrid = {};  // already captured
     Rest rest = Rest::Pile;              // where every card not named above goes
     int turnSide = HumanSide;
 };
+
+// "jan_20 - feb_0" gives {"jan_20.bmp", "", "feb_0.bmp"}: card lists written short.
+inline Names Split(const std::string& cards) {
+    Names names;
+    std::istringstream in(cards);
+    for (std::string card; in >> card;)
+        names.push_back(card == "-" ? "" : card + ".bmp");
+    return names;
+}
+
+// The seven entries of a meld announcement: up to five pictures, the text and the points.
+inline Names MeldEntries(const std::string& cards, const std::string& text,
+                         const std::string& points) {
+    Names entries = Split(cards);
+    entries.resize(5);
+    entries.insert(entries.end(), {text, points});
+    return entries;
+}
+
+// The debug dump of the given filled lines (separated by "\n"), cleared lines up to ten.
+inline std::string Dump(const std::string& filled) {
+    std::string text;
+    int n = 0;
+    std::istringstream in(filled);
+    for (std::string line; std::getline(in, line); ++n)
+        text += line + "\r\n";
+    for (; n < 10; ++n)
+        text += "hand= desk= score= 0 ( 0, 0, 0)\r\n";
+    return text;
+}
 
 // A session as the tests use it: sounds on, no real waiting, no files written.
 inline void PrepareSession(Session& s, ScriptedHost& host, int dealSpeed = 1) {
@@ -42,90 +73,65 @@ inline void PrepareSession(Session& s, ScriptedHost& host, int dealSpeed = 1) {
     s.options.ShowSuitsAndScores = true;
 }
 
-inline void PutInGrid(Game& g, int side, const std::string& card) {
-    g.CapturedPiles[side][Month(card)][MonthRank(g.CardTable, card)] = card;
-    Score(g, side) = static_cast<std::int16_t>(Score(g, side) + CardValue(card));
+template <int N>
+void FillSlots(OneBased<CardName, N>& slots, const Names& cards) {
+    slots.Fill("");
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        slots[static_cast<int>(i) + 1] = cards[i];
 }
 
 // Writes the layout into the session; the turn is not started (call NextTurn for that).
-inline void SetUpTable(Session& s, const Layout& layout) {
+inline void SetUpTable(Session& s, Layout layout) {
     Game& g = s.game;
     ResetTable(s);
     BuildCardTable(g.CardTable, s.options.ShowSuitsAndScores);
     const CardTableType deck = g.CardTable;
-
-    std::vector<std::string> named;
-    for (const auto* list : {&layout.player, &layout.cpu, &layout.desk, &layout.pile,
-                             &layout.humanGrid, &layout.cpuGrid}) {
+    Names named;
+    for (const Names* list : {&layout.player, &layout.cpu, &layout.desk, &layout.pile,
+                              &layout.humanGrid, &layout.cpuGrid})
         named.insert(named.end(), list->begin(), list->end());
-    }
-    for (const std::string& card : named) {
-        bool known = false;
-        for (const CardRecord& record : deck)
-            known = known || record.CardName == card;
-        if (!known)
-            ADD_FAILURE() << "no such card in the deck: " << card;
-    }
-    std::vector<std::string> rest;
+    Names& rest = layout.rest == Rest::Pile        ? layout.pile
+                  : layout.rest == Rest::HumanGrid ? layout.humanGrid
+                                                   : layout.cpuGrid;
     for (const CardRecord& record : deck) {
-        if (std::find(named.begin(), named.end(), record.CardName) == named.end()) {
+        if (std::find(named.begin(), named.end(), record.CardName) == named.end())
             rest.push_back(record.CardName);
-        }
     }
-    std::vector<std::string> humanGrid = layout.humanGrid;
-    std::vector<std::string> cpuGrid = layout.cpuGrid;
-    std::vector<std::string> pile = layout.pile;
-    auto& restTarget = layout.rest == Rest::Pile        ? pile
-                       : layout.rest == Rest::HumanGrid ? humanGrid
-                                                        : cpuGrid;
-    restTarget.insert(restTarget.end(), rest.begin(), rest.end());
-
     // The dealt order: cards out of the pile first, then the pile, next card first.
-    std::vector<std::string> order;
-    using List = const std::vector<std::string>*;
-    for (List list : {List{&layout.player}, List{&layout.cpu}, List{&layout.desk}, List{&humanGrid},
-                      List{&cpuGrid}}) {
+    Names order;
+    for (const Names* list : {&layout.player, &layout.cpu, &layout.desk, &layout.humanGrid,
+                              &layout.cpuGrid, &layout.pile})
         order.insert(order.end(), list->begin(), list->end());
-    }
-    order.insert(order.end(), pile.begin(), pile.end());
-    for (int i = 1; i <= 48; ++i) {
+    if (order.size() != 48)
+        ADD_FAILURE() << "unknown or repeated card in the layout";
+    for (int i = 1; i <= 48 && i <= static_cast<int>(order.size()); ++i) {
         for (const CardRecord& record : deck) {
             if (record.CardName == order[static_cast<std::size_t>(i - 1)])
                 g.CardTable[i] = record;
         }
     }
-    g.PilePosition = static_cast<std::int16_t>(49 - pile.size());
-
-    g.PlayerHand.Fill("");
-    g.CPUHand.Fill("");
-    g.Desk.Fill("");
-    for (std::size_t i = 0; i < layout.player.size(); ++i)
-        g.PlayerHand[static_cast<int>(i) + 1] = layout.player[i];
-    for (std::size_t i = 0; i < layout.cpu.size(); ++i)
-        g.CPUHand[static_cast<int>(i) + 1] = layout.cpu[i];
-    for (std::size_t i = 0; i < layout.desk.size(); ++i)
-        g.Desk[static_cast<int>(i) + 1] = layout.desk[i];
+    g.PilePosition = static_cast<std::int16_t>(49 - layout.pile.size());
+    FillSlots(g.PlayerHand, layout.player);
+    FillSlots(g.CPUHand, layout.cpu);
+    FillSlots(g.Desk, layout.desk);
     SortHand(g, HumanSide);
     SortHand(g, ComputerSide);
     SortDesk(g);
     g.HandCount[HumanSide] = static_cast<std::int16_t>(layout.player.size());
     g.HandCount[ComputerSide] = static_cast<std::int16_t>(layout.cpu.size());
     g.DeskNextSlot = static_cast<std::int16_t>(layout.desk.size() + 1);
-
-    for (const std::string& card : humanGrid)
-        PutInGrid(g, HumanSide, card);
-    for (const std::string& card : cpuGrid)
-        PutInGrid(g, ComputerSide, card);
-    // A meld already complete in a grid counts as announced and scored earlier in the game.
     for (int side = 1; side <= 2; ++side) {
+        for (const std::string& card : side == HumanSide ? layout.humanGrid : layout.cpuGrid)
+            CaptureCard(s, side, card, MonthRank(g.CardTable, card));
+        // A meld already complete in a grid counts as announced and scored earlier in the game.
         for (int meld = 1; meld <= MeldCount; ++meld) {
             if (MeldComplete(g.CapturedPiles[side], meld)) {
                 g.MeldFlags[side][meld] = 1;
                 Score(g, side) = static_cast<std::int16_t>(Score(g, side) + MeldPoints(meld));
             }
         }
+        ShowScore(s, side);
     }
-
     g.TurnSide = static_cast<std::int16_t>(layout.turnSide);
     g.GameInProgress = true;
     g.LastDrawDone = false;
@@ -133,26 +139,13 @@ inline void SetUpTable(Session& s, const Layout& layout) {
     g.SelectedHandSlot = 0;
     g.MatchPending = false;
     s.view.Menu.mnuAbort.Enabled = true;
-    RedrawZone(s, 1);
-    RedrawZone(s, 2);
-    RedrawZone(s, 3);
-    s.view.lblPlayer = NumberText(g.PlayerScore);
-    s.view.lblCPU = NumberText(g.CPUScore);
-}
-
-// The slot of a card in a row of slots, 0 when absent.
-template <int N>
-int SlotOf(const OneBased<CardName, N>& slots, const std::string& card) {
-    for (int i = 1; i <= N; ++i) {
-        if (slots[i] == card)
-            return i;
-    }
-    return 0;
+    for (int zone = 1; zone <= 3; ++zone)
+        RedrawZone(s, zone);
 }
 
 template <int N>
-std::vector<std::string> Cards(const OneBased<CardName, N>& slots) {
-    std::vector<std::string> cards;
+Names Cards(const OneBased<CardName, N>& slots) {
+    Names cards;
     for (const CardName& card : slots) {
         if (!card.empty())
             cards.push_back(card);
@@ -160,12 +153,15 @@ std::vector<std::string> Cards(const OneBased<CardName, N>& slots) {
     return cards;
 }
 
-template <int N>
-int CountTrue(const OneBased<bool, N>& flags) {
-    int n = 0;
-    for (bool flag : flags)
-        n += flag ? 1 : 0;
-    return n;
+// Every entry of a row, for comparing whole rows in one expectation.
+template <typename Row>
+auto All(const Row& row) {
+    return std::vector<std::decay_t<decltype(*row.begin())>>(row.begin(), row.end());
+}
+
+template <typename Row>
+int CountTrue(const Row& flags) {
+    return static_cast<int>(std::count(flags.begin(), flags.end(), true));
 }
 
 inline bool AnyMarker(const TableView& view) {
@@ -181,6 +177,18 @@ inline int VisibleMonthPlaces(const TableView& view) {
             n += place.Visible ? 1 : 0;
     }
     return n;
+}
+
+template <int N>
+int EnabledPlaces(const OneBased<CardPlace, N>& places) {
+    return static_cast<int>(std::count_if(places.begin(), places.end(),
+                                          [](const CardPlace& place) { return place.Enabled; }));
+}
+
+template <int N>
+int VisiblePlaces(const OneBased<CardPlace, N>& places) {
+    return static_cast<int>(std::count_if(places.begin(), places.end(),
+                                          [](const CardPlace& place) { return place.Visible; }));
 }
 
 // The parts of a game that a player's input may change.

@@ -1,6 +1,6 @@
 #pragma once
 // A host for the core's tests: records every call in order as a line of text, keeps what each
-// dialog was given, answers the questions from a script, and, when attached to a session,
+// dialog was given, answers "Abort Game?" from a script, and, when attached to a session,
 // keeps a copy of the game and the table as they stood at every call.
 
 #include <functional>
@@ -25,35 +25,25 @@ class ScriptedHost : public Host {
     // "Draw 2 may_0.bmp -".
     std::vector<std::string> Calls;
     std::vector<Snapshot> Snapshots;  // one per call while attached, else empty
-
-    std::vector<double> Pauses;
-    std::vector<std::string> Sounds;
     std::vector<std::string> Messages;
     std::vector<MeldInfo> Melds;
     std::vector<std::string> Dumps;
     std::vector<ScoreboardView> Scoreboards;
     std::vector<PlayEvent> Plays;
-
     bool AbortAnswer = false;
-    std::string NameAnswer = "Tester";
-    // Runs inside every pause, after it has been recorded: a place to act "during" a pause.
-    std::function<void(double)> OnPause;
+    std::function<void()> OnPause;  // runs inside every pause, after it has been recorded
 
     void Attach(Session& session) { session_ = &session; }
     void Detach() { session_ = nullptr; }
 
     void Pause(double seconds) override {
-        Pauses.push_back(seconds);
         std::ostringstream text;
         text << "Pause " << seconds;
         Record(text.str());
         if (OnPause)
-            OnPause(seconds);
+            OnPause();
     }
-    void PlaySoundEffect(const std::string& path) override {
-        Sounds.push_back(path);
-        Record("Sound " + path);
-    }
+    void PlaySoundEffect(const std::string& path) override { Record("Sound " + path); }
     void ShowMessage(const std::string& text) override {
         Messages.push_back(text);
         Record("Message " + text);
@@ -76,7 +66,7 @@ class ScriptedHost : public Host {
     }
     std::string AskHighScoreName(const std::string& /*name*/) override {
         Record("AskName");
-        return NameAnswer;
+        return "Tester";
     }
     void ShowHighScores(const HighScoreTable& /*table*/) override { Record("HighScores"); }
     void PlayCompleted(const PlayEvent& event) override {
@@ -88,20 +78,17 @@ class ScriptedHost : public Host {
     void Clear() {
         Calls.clear();
         Snapshots.clear();
-        Pauses.clear();
-        Sounds.clear();
         Messages.clear();
         Melds.clear();
         Dumps.clear();
         Scoreboards.clear();
         Plays.clear();
     }
-
     // Index of the first call that begins with `prefix`, or -1.
-    int Find(const std::string& prefix, int from = 0) const {
-        for (int i = from; i < static_cast<int>(Calls.size()); ++i) {
-            if (Calls[static_cast<std::size_t>(i)].rfind(prefix, 0) == 0)
-                return i;
+    int Find(const std::string& prefix) const {
+        for (std::size_t i = 0; i < Calls.size(); ++i) {
+            if (Calls[i].rfind(prefix, 0) == 0)
+                return static_cast<int>(i);
         }
         return -1;
     }
@@ -111,14 +98,15 @@ class ScriptedHost : public Host {
             n += call.rfind(prefix, 0) == 0 ? 1 : 0;
         return n;
     }
-    // The calls before the first one that begins with `prefix` (all of them if none does).
-    std::vector<std::string> CallsBefore(const std::string& prefix) const {
-        const int end = Find(prefix);
-        return {Calls.begin(), end < 0 ? Calls.end() : Calls.begin() + end};
+    // The whole line of the first call that begins with `prefix`, or "".
+    std::string Line(const std::string& prefix) const {
+        const int index = Find(prefix);
+        return index < 0 ? "" : Calls[static_cast<std::size_t>(index)];
     }
     const Snapshot& At(int callIndex) const {
         return Snapshots.at(static_cast<std::size_t>(callIndex));
     }
+    const Snapshot& At(const std::string& prefix) const { return At(Find(prefix)); }
 
   private:
     void Record(std::string text) {
