@@ -21,7 +21,7 @@ void showDebuggerDialog(QWidget* parent, const std::string& text) {
     font.setPixelSize(10);
     text1->setFont(font);
     // The dump ends its lines with CR LF; the box wants plain line breaks.
-    text1->setPlainText(latin1(text).remove(QLatin1Char('\r')));
+    text1->setPlainText(coreText(text).remove(QLatin1Char('\r')));
     addOkButton(dialog, TwipRect(3960, 3075, 735, 375), QStringLiteral("Ok"));
     dialog.exec();
 }

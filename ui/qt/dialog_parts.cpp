@@ -14,9 +14,7 @@ constexpr int DialogFontPixels = 12;
 constexpr int SmallestFontPixels = 9;
 }  // namespace
 
-QString latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
+QString coreText(const std::string& text) { return QString::fromStdString(text); }
 
 void setUpDialog(QDialog& dialog, const char* name, const QString& caption, int widthTwips,
                  int heightTwips) {

@@ -13,7 +13,8 @@ class QWidget;
 
 namespace vm {
 
-QString latin1(const std::string& text);
+// The core keeps its texts in UTF-8.
+QString coreText(const std::string& text);
 
 // A fixed-size modal dialog of the given client size in twips.
 void setUpDialog(QDialog& dialog, const char* name, const QString& caption, int widthTwips,

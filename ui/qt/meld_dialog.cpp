@@ -13,7 +13,7 @@ void showMeldDialog(QWidget* parent, CardPixmaps& pixmaps, const MeldInfo& info)
     QDialog dialog(parent);
     setUpDialog(dialog, "Meld", QStringLiteral("Velmoria Meld!"), 4440, 1515);
     QLabel* lblMeld = addDialogLabel(&dialog, TwipRect(60, 60, 4320, 285),
-                                     QStringLiteral("lblMeld"), latin1(info[6]));
+                                     QStringLiteral("lblMeld"), coreText(info[6]));
     fitToWidth(lblMeld);
     constexpr int lefts[] = {60, 780, 1500, 2220, 2940};
     for (int k = 1; k <= 5; ++k) {

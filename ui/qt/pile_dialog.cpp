@@ -20,7 +20,7 @@ void showPileDialog(QWidget* parent, CardPixmaps& pixmaps, const PileView& view)
         picPile->setVisible(!view.Pictures[k].empty());
     }
     addDialogLabel(&dialog, TwipRect(120, 4740, 2400, 300), QStringLiteral("lblNumber"),
-                   latin1(view.lblNumber));
+                   coreText(view.lblNumber));
     addOkButton(dialog, TwipRect(3720, 4740, 675, 375), QStringLiteral("Ok"));
     dialog.exec();
 }

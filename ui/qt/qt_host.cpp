@@ -25,7 +25,7 @@ void QtHost::PlaySoundEffect(const std::string& path) {
 
 void QtHost::ShowMessage(const std::string& text) {
     m_form.renderView();
-    showNotice(&m_form, latin1(text));
+    showNotice(&m_form, coreText(text));
 }
 
 bool QtHost::AskAbort() {

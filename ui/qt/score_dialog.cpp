@@ -91,7 +91,7 @@ void addHalf(QDialog& dialog, CardPixmaps& pixmaps, const HalfLayout& half,
             QStringLiteral("lbl%1Heading").arg(prefix), QString::fromLatin1(half.cardsHeading),
             Qt::AlignLeft);
     addText(dialog, half.scoreLabel, QStringLiteral("lbl%1Score").arg(prefix),
-            latin1(side.ScoreLabel), half.scoreAlign);
+            coreText(side.ScoreLabel), half.scoreAlign);
     for (int k = 1; k <= 24; ++k) {
         constexpr int rowTops[] = {300, 1380, 2460};
         addCard(dialog, pixmaps, CardRect(half.cardsX + 660 * ((k - 1) % 8), rowTops[(k - 1) / 8]),
@@ -102,7 +102,7 @@ void addHalf(QDialog& dialog, CardPixmaps& pixmaps, const HalfLayout& half,
             QStringLiteral("lbl%1MeldsHeading").arg(prefix), QString::fromLatin1(half.meldsHeading),
             Qt::AlignLeft);
     addText(dialog, half.meldScoreLabel, QStringLiteral("lbl%1MeldScore").arg(prefix),
-            latin1(side.MeldScoreLabel), half.meldScoreAlign);
+            coreText(side.MeldScoreLabel), half.meldScoreAlign);
     for (int row = 1; row <= 6; ++row) {
         const int top = MeldRowTop + MeldRowStep * (row - 1);
         for (int j = 0; j < 5; ++j) {
@@ -112,11 +112,11 @@ void addHalf(QDialog& dialog, CardPixmaps& pixmaps, const HalfLayout& half,
                     side.MeldPictures[index]);
         }
         addText(dialog, half.meldTitle.translated(0, Px(top - MeldRowTop)),
-                QStringLiteral("lbl%1Meld_%2").arg(prefix).arg(row), latin1(side.MeldTitles[row]),
+                QStringLiteral("lbl%1Meld_%2").arg(prefix).arg(row), coreText(side.MeldTitles[row]),
                 half.meldTitleAlign);
     }
     addText(dialog, half.totalLabel, QStringLiteral("lbl%1Total").arg(prefix),
-            latin1(side.TotalLabel), half.totalAlign);
+            coreText(side.TotalLabel), half.totalAlign);
 }
 
 }  // namespace
