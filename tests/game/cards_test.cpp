@@ -83,7 +83,6 @@ TEST(CardHelpers, OddAndBadNamesGiveTheDefinedResults) {
     };
     const Case cases[] = {
         {"jan_20.bmp", 1, 20, 1, "B 0"},
-        {"jan_5.bmp", 1, 5, 2, "B 15"},
         {"jan_1.bmp", 1, 0, 3, "B 20"},
         {"apr_10.bmp", 4, 10, 1, "E 10"},
         {"deco_10.bmp", 12, 10, 0, "M 10"},
@@ -93,15 +92,11 @@ TEST(CardHelpers, OddAndBadNamesGiveTheDefinedResults) {
         // Only the first three characters decide the month.
         {"ja", 13, 0, 0, nullptr},
         {"janx", 1, 0, 0, nullptr},
-        {"decimal", 12, 0, 0, nullptr},
-        {" jan_20.bmp", 13, 20, 0, nullptr},
         // Without "_" the whole text before "." is read, and text reads as 0.
         {"jan20", 1, 0, 0, nullptr},
         {"jan.bmp", 1, 0, 0, nullptr},
         {"jan_20", 1, 20, 0, nullptr},
-        {"jan_10bmp", 1, 10, 0, nullptr},
         {"x_7.bmp", 13, 7, 0, nullptr},
-        {"_1.bmp", 13, 0, 0, nullptr},
         {".", 13, 0, 0, nullptr},
     };
     for (const Case& c : cases) {
@@ -128,7 +123,6 @@ TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
          "jan_1 mar_5 aug_20 nov_10 dec_20 dec_10 dec_0"},
         // Equal keys keep their order, whichever comes first.
         {"- jan_1 feb_0 jan_0", "jan_1 jan_0 feb_0"},
-        {"jan_0 feb_0 jan_1", "jan_0 jan_1 feb_0"},
         {"febo_5 - jano_0 jano_20", "jano_20 jano_0 febo_5"},
         // A name with no month sorts with the letter N, by its value, before the empty slots.
         {"- Jan_20 jan_0", "jan_0 Jan_20"},
@@ -142,17 +136,11 @@ TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
 
 TEST(GameState, CountingHelpers) {
     Game game;
-    BuildCardTable(game.CardTable, true);
     game.CPUHand = Row("may_10 may_0 jul_5");
     test::FillSlots(game.Desk, test::Split("mar_20 mar_1 apr_5"));
-    game.CapturedPiles[HumanSide][5][2] = "may_5.bmp";
-    game.CapturedPiles[HumanSide][5][3] = "may_1.bmp";
     EXPECT_EQ(CountHandMonth(game, 5, ComputerSide), 2);
     EXPECT_EQ(CountHandMonth(game, 5, HumanSide), 0);
     EXPECT_EQ(CountDeskMonth(game, 3), 2);
-    EXPECT_EQ(CountDeskMonth(game, 13), 0);
-    EXPECT_EQ(CountCapturedMonth(game, 5, HumanSide), 2);
-    EXPECT_EQ(CountCapturedMonth(game, 5, ComputerSide), 0);
     EXPECT_TRUE(DeskMonthAtLeast(game, 2));
     EXPECT_FALSE(DeskMonthAtLeast(game, 3));
     game.Desk[4] = "mar_5.bmp";

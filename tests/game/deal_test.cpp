@@ -83,11 +83,13 @@ DealtGame DealWithSeed(std::uint64_t seed, bool debug = false, bool keepCalls = 
     return dealt ? *dealt : DealtGame{s.game, s.view, host.Messages};
 }
 
-TEST(DealNewGame, FollowsTheShuffleAndFirstMoverRules) {
+TEST(DealNewGame, FollowsTheShuffleAndFirstMoverRulesAndShowsTheDeal) {
     for (std::uint64_t seed = 1; seed <= 60; ++seed) {
         SCOPED_TRACE(seed);
+        const bool debug = seed % 4 < 2;
         const ReferenceDeal expected = Reference(seed);
-        const Game g = DealWithSeed(seed).game;
+        const DealtGame dealt = DealWithSeed(seed, debug);
+        const Game& g = dealt.game;
         EXPECT_EQ(g.CardTable, expected.accepted);
         EXPECT_EQ(g.TurnSide, expected.firstMover);
         // The first mover receives entries 1, 3, ..., 19, the other 2, 4, ..., 20, the desk
@@ -108,6 +110,23 @@ TEST(DealNewGame, FollowsTheShuffleAndFirstMoverRules) {
         EXPECT_EQ(g.PlayerHand, hands[humanFirst ? 0 : 1]);
         EXPECT_EQ(g.CPUHand, hands[humanFirst ? 1 : 0]);
         EXPECT_EQ(g.Desk, desk);
+        if (!humanFirst)
+            continue;
+        // The human to move sees the deal, the computer's hand face down unless debugging.
+        const TableView& view = dealt.view;
+        EXPECT_TRUE(g.PlayerMayAct && g.GameInProgress && view.Menu.mnuAbort.Enabled);
+        EXPECT_EQ(view.lblCards[1] + view.lblCards[2], " 10 10");
+        for (int slot = 1; slot <= 10; ++slot) {
+            EXPECT_EQ(view.picHand[slot].Picture, g.PlayerHand[slot]);
+            EXPECT_TRUE(view.picHand[slot].Visible && view.picHand[slot].Enabled);
+            EXPECT_TRUE(view.picComp[slot].Visible);
+            EXPECT_EQ(view.picComp[slot].Picture, debug ? g.CPUHand[slot] : "red_back.bmp");
+        }
+        for (int slot = 1; slot <= 16; ++slot) {
+            EXPECT_EQ(view.picDesk[slot].Visible, slot <= 8);
+            EXPECT_EQ(view.picDesk[slot].Picture, g.Desk[slot]);
+        }
+        EXPECT_EQ(test::CountPlaces(view.picDesk, &CardPlace::Enabled), 0);
     }
 }
 
@@ -137,32 +156,6 @@ TEST(DealNewGame, ReDealsAreAnnouncedWithTheTextOfTheCheckThatFoundThem) {
         const DealtGame dealt = DealWithSeed(seed);
         EXPECT_EQ(dealt.messages, messages);
         EXPECT_LT(MostOfOneMonthOnDesk(dealt.game.CardTable), 3);
-    }
-}
-
-TEST(DealNewGame, ShowsTheDealWithTheComputersHandFaceDownUnlessDebugging) {
-    std::uint64_t seed = 1;
-    while (Reference(seed).firstMover != HumanSide)
-        ++seed;
-    for (bool debug : {false, true}) {
-        const DealtGame dealt = DealWithSeed(seed, debug);
-        const TableView& view = dealt.view;
-        EXPECT_TRUE(dealt.game.PlayerMayAct && dealt.game.GameInProgress);
-        EXPECT_TRUE(view.Menu.mnuAbort.Enabled);
-        EXPECT_EQ(view.lblCards[1], " 10");
-        EXPECT_EQ(view.lblCards[2], " 10");
-        for (int slot = 1; slot <= 10; ++slot) {
-            EXPECT_EQ(view.picHand[slot].Picture, dealt.game.PlayerHand[slot]);
-            EXPECT_TRUE(view.picHand[slot].Visible && view.picHand[slot].Enabled);
-            EXPECT_TRUE(view.picComp[slot].Visible);
-            EXPECT_EQ(view.picComp[slot].Picture,
-                      debug ? dealt.game.CPUHand[slot] : "red_back.bmp");
-        }
-        for (int slot = 1; slot <= 16; ++slot) {
-            EXPECT_EQ(view.picDesk[slot].Visible, slot <= 8);
-            EXPECT_EQ(view.picDesk[slot].Picture, dealt.game.Desk[slot]);
-        }
-        EXPECT_EQ(test::EnabledPlaces(view.picDesk), 0);
     }
 }
 

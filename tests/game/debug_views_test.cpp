@@ -34,16 +34,11 @@ TEST(PileViewer, ShowsThePileFromTheNextCardWithItsCount) {
     test::ScriptedHost host;
     Session s(host);
     test::PrepareSession(s, host, 0);
-    test::Layout layout;
-    const char* months[] = {"jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct"};
-    for (int m = 0; m < 10; ++m) {
-        layout.player.push_back(std::string(months[m]) + "_0.bmp");
-        layout.cpu.push_back(std::string(months[m]) + "_1.bmp");
-        if (m < 8)
-            layout.desk.push_back(std::string(months[m]) + (m == 7 ? "_20.bmp" : "_5.bmp"));
-    }
-    layout.pile = {"nov_0.bmp"};
-    test::SetUpTable(s, layout);
+    test::SetUpTable(
+        s, {.player = test::Split("jan_0 feb_0 mar_0 apr_0 may_0 jun_0 jul_0 aug_0 sep_0 oct_0"),
+            .cpu = test::Split("jan_1 feb_1 mar_1 apr_1 may_1 jun_1 jul_1 aug_1 sep_1 oct_1"),
+            .desk = test::Split("jan_5 feb_5 mar_5 apr_5 may_5 jun_5 jul_5 aug_20"),
+            .pile = test::Split("nov_0")});
     ASSERT_EQ(s.game.PilePosition, 29);
 
     PileView view = BuildPileView(s.game);

@@ -12,6 +12,7 @@ namespace vm {
 namespace {
 
 using test::Cards;
+using test::CountPlaces;
 using test::Layout;
 using test::Names;
 using test::Split;
@@ -27,8 +28,9 @@ const Layout HumanTurn = {.player = Split("jan_20 mar_1 apr_10 jul_5 nov_0"),
                           .desk = Split("jan_1 apr_5 apr_0 aug_20 oct_10"),
                           .pile = Split("may_0 dec_0")};
 
-class MatchingTest : public ::testing::Test {
+class HumanTurnTest : public ::testing::Test {
   protected:
+    void SetUp() override { Start(); }
     void Start(const Layout& layout = HumanTurn) {
         test::PrepareSession(s, host, 1);
         test::SetUpTable(s, layout);
@@ -38,12 +40,41 @@ class MatchingTest : public ::testing::Test {
     // The table right after the human's hand play, before the pile draw.
     const test::Snapshot& AfterPlay() {
         const test::Snapshot& after = host.At("Play 1");
-        EXPECT_TRUE(IsConsistent(after.game));
+        EXPECT_TRUE(IsConsistent(after.game));  // counts agree with the compact rows
         EXPECT_EQ(after.game.SelectedHandSlot, 0);
-        EXPECT_FALSE(after.game.MatchPending);
-        EXPECT_FALSE(test::AnyMarker(after.view));
-        EXPECT_EQ(test::EnabledPlaces(after.view.picDesk), 0);
+        EXPECT_FALSE(after.game.MatchPending || test::AnyMarker(after.view));
+        EXPECT_EQ(CountPlaces(after.view.picDesk, &CardPlace::Enabled), 0);
         return after;
+    }
+    // True when the input changed nothing of the game or the table and asked nothing of the host.
+    template <typename Action>
+    bool ChangesNothing(Action action) {
+        const auto state = test::PlayState(s.game);
+        const TableView view = s.view;
+        const std::size_t calls = host.Calls.size();
+        action();
+        return state == test::PlayState(s.game) && view == s.view && calls == host.Calls.size();
+    }
+    bool AnyInputChangesNothing() {
+        return ChangesNothing([&] {
+            for (int slot = 1; slot <= 5; ++slot) {
+                picHand_MouseMove(s, slot);
+                picHand_Click(s, slot);
+            }
+            for (int slot = 1; slot <= 16; ++slot)
+                picDesk_Click(s, slot);
+        });
+    }
+    void ExpectSelected(int handSlot, std::vector<int> marked) {
+        EXPECT_EQ(s.game.SelectedHandSlot, handSlot);
+        EXPECT_EQ(s.game.MatchPending, !marked.empty());
+        EXPECT_TRUE(s.view.picHandShape[handSlot]);
+        EXPECT_EQ(test::CountTrue(s.view.picHandShape), 1);
+        EXPECT_EQ(test::CountTrue(s.view.picShape), static_cast<int>(marked.size()));
+        EXPECT_EQ(CountPlaces(s.view.picDesk, &CardPlace::Enabled),
+                  static_cast<int>(marked.size()));
+        for (int slot : marked)
+            EXPECT_TRUE(s.view.picShape[slot] && s.view.picDesk[slot].Enabled) << slot;
     }
 
     test::ScriptedHost host;
@@ -67,70 +98,30 @@ TEST(FindDeskMatches, ListsAscendingSlotsClearsOldEntriesAndNeverWritesAFourth) 
     EXPECT_EQ(test::All(game.DeskMatchSlots), (std::vector<std::int16_t>{2, 5, 9}));
 }
 
-TEST_F(MatchingTest, RemovingCardsKeepsRowsCompactAndDrawn) {
-    Layout layout = HumanTurn;
-    layout.desk = Split("jan_1 feb_5 apr_5 apr_0 aug_20 oct_10 nov_10");
-    Start(layout);
-    RemoveDeskCard(s, 3);
-    EXPECT_EQ(Cards(s.game.Desk), Split("jan_1 feb_5 apr_0 aug_20 oct_10 nov_10"));
-    EXPECT_EQ(s.game.Desk[7], "");
-    EXPECT_EQ(s.game.DeskNextSlot, 7);
-    EXPECT_FALSE(s.view.picDesk[7].Visible);
-    EXPECT_EQ(s.view.picDesk[3].Picture, "apr_0.bmp");
-    RemoveHandCard(s, HumanSide, 2);
-    EXPECT_EQ(Cards(s.game.PlayerHand), Split("jan_20 apr_10 jul_5 nov_0"));
-    EXPECT_EQ(s.game.HandCount[HumanSide], 4);
-    EXPECT_FALSE(s.view.picHand[5].Visible);
-    EXPECT_EQ(s.view.picHand[2].Picture, "apr_10.bmp");
-    RemoveHandCard(s, ComputerSide, 1);
-    EXPECT_EQ(Cards(s.game.CPUHand), Split("jun_0 sep_0"));
-    EXPECT_EQ(s.game.HandCount[ComputerSide], 2);
-    EXPECT_FALSE(s.view.picComp[3].Visible);
-}
-
-TEST_F(MatchingTest, H0LaysTheSelectedCardOnTheDeskWithOneDownSound) {
-    Start();
-    picHand_MouseMove(s, 2);
-    picHand_Click(s, 4);  // any hand click plays the selected card
-    EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 2),
-              (Names{Down, "Play 1 mar_1.bmp -"}));
-    const test::Snapshot& after = AfterPlay();
-    EXPECT_EQ(Cards(after.game.Desk), Split("jan_1 mar_1 apr_5 apr_0 aug_20 oct_10"));
-    EXPECT_EQ(after.view.picDesk[2].Picture, "mar_1.bmp");
-    EXPECT_EQ(after.game.DeskNextSlot, 7);
-    EXPECT_EQ(after.game.HandCount[HumanSide], 4);
-    EXPECT_EQ(after.game.PlayerScore, 0);
-    EXPECT_EQ(test::VisibleMonthPlaces(after.view), 0);
-}
-
-TEST_F(MatchingTest, H1StoresTheDeskCardThenTheHandCardWithAnUpSoundEach) {
-    Start();
+TEST_F(HumanTurnTest, H1StoresTheDeskCardThenTheHandCardWithAnUpSoundEach) {
     picHand_MouseMove(s, 1);
     picHand_Click(s, 1);
     EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 7),
               (Names{Up, Up, "Play 1 jan_20.bmp jan_1.bmp", Down, "Pause 1", Down,
                      "Draw 1 may_0.bmp -"}));
-    // First sound: the desk card is stored, shown and gone, the hand card still held.
+    // First sound: the desk card is stored, shown and gone, the hand card still held. Second
+    // sound: the hand card is stored, the hand closes up and the score shows both values.
     const test::Snapshot& first = host.At(0);
-    EXPECT_EQ(first.game.CapturedPiles[1][1][3], "jan_1.bmp");
-    EXPECT_EQ(first.game.CapturedPiles[1][1][1], "");
+    EXPECT_EQ(test::All(first.game.CapturedPiles[1][1]), Split("- - jan_1 -"));
+    EXPECT_TRUE(first.view.MonthPiles[1][3].Visible);
     EXPECT_EQ(first.game.Desk[1], "apr_5.bmp");
     EXPECT_EQ(first.game.PlayerHand[1], "jan_20.bmp");
-    EXPECT_TRUE(first.view.MonthPiles[1][3].Visible);
-    // Second sound: the hand card is stored and the score shows both values.
     const test::Snapshot& second = host.At(1);
-    EXPECT_EQ(second.game.CapturedPiles[1][1][1], "jan_20.bmp");
+    EXPECT_EQ(test::All(second.game.CapturedPiles[1][1]), Split("jan_20 - jan_1 -"));
+    EXPECT_EQ(second.view.MonthPiles[1][1].Picture, "jan_20.bmp");
     EXPECT_EQ(second.game.PlayerHand[1], "mar_1.bmp");
     EXPECT_EQ(second.view.lblPlayer, " 20");
-    EXPECT_EQ(second.view.MonthPiles[1][1].Picture, "jan_20.bmp");
     const test::Snapshot& after = AfterPlay();
     EXPECT_EQ(Cards(after.game.Desk), Split("apr_5 apr_0 aug_20 oct_10"));
-    EXPECT_EQ(after.game.DeskNextSlot, 5);
     EXPECT_EQ(test::VisibleMonthPlaces(after.view), 2);
 }
 
-TEST_F(MatchingTest, H2TakesTheClickedDeskCardSilently) {
-    Start();
+TEST_F(HumanTurnTest, H2TakesTheClickedDeskCardSilently) {
     picHand_MouseMove(s, 3);
     picDesk_Click(s, 3);
     EXPECT_EQ(host.Calls.at(0), "Play 1 apr_10.bmp apr_0.bmp");
@@ -147,14 +138,14 @@ TEST_F(MatchingTest, H2TakesTheClickedDeskCardSilently) {
     EXPECT_EQ(host.Calls.at(0), "Play 1 jan_20.bmp jan_1.bmp");
 }
 
-TEST_F(MatchingTest, H3TakesAllThreeSilentlyAndTestsTheMeldsOnce) {
+TEST_F(HumanTurnTest, H3TakesAllThreeSilentlyAndTestsTheMeldsOnce) {
     Start({.player = Split("may_0 jan_0"),
            .cpu = Split("sep_0"),
            .desk = Split("may_10 may_5 may_1 jul_0"),
            .pile = Split("oct_0")});
     picHand_MouseMove(s, 2);
-    EXPECT_EQ(test::All(s.view.picShape),
-              (std::vector<bool>{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(s.view.picShape[1] && s.view.picShape[2] && s.view.picShape[3]);
+    EXPECT_EQ(test::CountTrue(s.view.picShape), 3);
     picHand_Click(s, 2);
     EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 2),
               (Names{"Meld Player has Shoubu Complete (May), +20 points",
@@ -169,19 +160,96 @@ TEST_F(MatchingTest, H3TakesAllThreeSilentlyAndTestsTheMeldsOnce) {
     const test::Snapshot& after = AfterPlay();
     EXPECT_EQ(after.view.lblPlayer, " 35");
     EXPECT_EQ(Cards(after.game.Desk), Split("jul_0"));
-    EXPECT_EQ(after.game.DeskNextSlot, 2);
     EXPECT_EQ(test::VisibleMonthPlaces(after.view), 4);
 }
 
-TEST_F(MatchingTest, WithSoundsOffTheWholeRoundIsSilent) {
-    Start();
-    s.options.SoundEffectsOn = false;
+TEST_F(HumanTurnTest, PointerMovesReselectAndRemarkAndOnlyFittingClicksPlay) {
+    // Nothing selected yet, or the player may not act.
+    EXPECT_TRUE(ChangesNothing([&] { picHand_Click(s, 1); }));
+    EXPECT_TRUE(ChangesNothing([&] { picDesk_Click(s, 1); }));
+    s.game.PlayerMayAct = false;
+    EXPECT_TRUE(AnyInputChangesNothing());
+    s.game.PlayerMayAct = true;
+
     picHand_MouseMove(s, 1);
-    picHand_Click(s, 1);
-    // The human's capture and draw, then the computer's play and draw.
+    ExpectSelected(1, {1});
+    picHand_MouseMove(s, 3);
+    ExpectSelected(3, {2, 3});
+    // Two matches wait for a click on one of them: not the hand card, not an unmarked or
+    // empty desk place, not the match of the card pointed at before.
+    for (int slot : {1, 4, 9})
+        EXPECT_TRUE(ChangesNothing([&] { picDesk_Click(s, slot); })) << slot;
+    EXPECT_TRUE(ChangesNothing([&] { picHand_Click(s, 3); }));
+    // Pointing again at the selected card repeats nothing: what a new search and re-marking
+    // would restore stays disturbed.
+    s.game.DeskMatchSlots[1] = 9;
+    s.view.picShape[2] = false;
+    EXPECT_TRUE(ChangesNothing([&] { picHand_MouseMove(s, 3); }));
+
+    // From two matches to none: only the new card is marked, the old matches are unclickable.
+    picHand_MouseMove(s, 2);
+    ExpectSelected(2, {});
+    EXPECT_TRUE(ChangesNothing([&] { picDesk_Click(s, 3); }));
+    EXPECT_TRUE(host.Calls.empty());
+    // H0: any hand click lays the selected card on the desk, with one down sound.
+    picHand_Click(s, 4);
+    EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 2),
+              (Names{Down, "Play 1 mar_1.bmp -"}));
+    const test::Snapshot& after = AfterPlay();
+    EXPECT_EQ(Cards(after.game.Desk), Split("jan_1 mar_1 apr_5 apr_0 aug_20 oct_10"));
+    EXPECT_EQ(after.view.picDesk[2].Picture, "mar_1.bmp");
+    EXPECT_EQ(after.game.PlayerScore, 0);
+    EXPECT_EQ(test::VisibleMonthPlaces(after.view), 0);
+}
+
+TEST_F(HumanTurnTest, InputDuringThePileDrawAndTheComputersTurnChangesNothingAndIsSilent) {
+    int pauses = 0;
+    host.OnPause = [&] {
+        ++pauses;
+        EXPECT_FALSE(s.game.PlayerMayAct);
+        // The hand stops accepting clicks when the computer's turn begins.
+        if (pauses >= 2) {
+            EXPECT_EQ(CountPlaces(s.view.picHand, &CardPlace::Enabled), 0) << pauses;
+        }
+        EXPECT_TRUE(AnyInputChangesNothing()) << "pause " << pauses;
+    };
+    s.options.SoundEffectsOn = false;
+    picHand_MouseMove(s, 2);
+    picHand_Click(s, 2);
+    // The human's draw, the computer's reveal and the computer's draw, all silent.
+    EXPECT_EQ(pauses, 3);
     EXPECT_EQ(host.Count("Play") + host.Count("Draw"), 4);
     EXPECT_EQ(host.Count("Sound"), 0);
-    EXPECT_EQ(host.At("Play 1").view.lblPlayer, " 20");
+
+    // The human's next turn begins with every card clickable and nothing selected.
+    ASSERT_TRUE(s.game.PlayerMayAct);
+    EXPECT_EQ(s.game.SelectedHandSlot, 0);
+    EXPECT_FALSE(s.game.MatchPending || test::AnyMarker(s.view));
+    EXPECT_EQ(CountPlaces(s.view.picDesk, &CardPlace::Enabled), 0);
+    EXPECT_EQ(CountPlaces(s.view.picHand, &CardPlace::Enabled), 4);
+    EXPECT_TRUE(ChangesNothing([&] { picHand_Click(s, 1); }));
+}
+
+TEST_F(HumanTurnTest, MarkerAndClickabilityHelpers) {
+    picHand_MouseMove(s, 3);
+    HideMarkers(s);
+    EXPECT_FALSE(test::AnyMarker(s.view));
+    EXPECT_EQ(CountPlaces(s.view.picDesk, &CardPlace::Enabled), 2);  // left alone
+    DisablePlayerHand(s, 4);
+    EXPECT_EQ(CountPlaces(s.view.picHand, &CardPlace::Enabled), 1);
+    EXPECT_TRUE(s.view.picHand[4].Enabled);
+    DisablePlayerHand(s, 0);
+    EXPECT_EQ(CountPlaces(s.view.picHand, &CardPlace::Enabled), 0);
+    EnablePlayerHand(s);
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(s.view.picHand[slot].Enabled, slot <= 5) << slot;
+}
+
+TEST_F(HumanTurnTest, NoGameDealtIgnoresEveryInput) {
+    s.game = Game{};
+    ResetTable(s);
+    EXPECT_TRUE(AnyInputChangesNothing());
+    EXPECT_EQ(s.game.SelectedHandSlot, 0);
 }
 
 }  // namespace

@@ -42,18 +42,20 @@ struct Draw {
     Session s{host};
 };
 
-TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndSorted) {
-    const Draw d({.desk = Split("jan_1 aug_20"), .pile = Split("mar_5")});
+TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndSortedAndCounted) {
+    // Two cards stay in the pile: one more draw for each side.
+    const Draw d({.desk = Split("jan_1 aug_20"),
+                  .pile = Split("mar_5 dec_5 dec_0"),
+                  .rest = test::Rest::HumanGrid});
     EXPECT_EQ(d.host.Calls, (Names{Down, "Pause 2", Down, "Draw 1 mar_5.bmp -"}));
     const test::Snapshot& pause = d.host.At(1);
-    EXPECT_TRUE(pause.view.picPile[1].Visible);
+    EXPECT_TRUE(pause.view.picPile[1].Visible && !pause.view.picPileShape[1]);
     EXPECT_EQ(pause.view.picPile[1].Picture, "mar_5.bmp");
-    EXPECT_FALSE(pause.view.picPileShape[1]);
     EXPECT_EQ(Cards(pause.game.Desk), Split("jan_1 aug_20"));
     EXPECT_EQ(Cards(d.s.game.Desk), Split("jan_1 mar_5 aug_20"));
-    EXPECT_EQ(d.s.game.DeskNextSlot, 4);
     EXPECT_EQ(d.s.view.picDesk[2].Picture, "mar_5.bmp");
-    EXPECT_EQ(d.s.game.PlayerScore + d.s.game.CPUScore, 0);
+    EXPECT_EQ(d.s.view.lblCards[1], " 1");
+    EXPECT_FALSE(d.s.game.LastDrawDone);
 }
 
 TEST(PileDraw, ACaptureGoesToTheDrawersGridAndOnlyTheHumansToTheMonthPiles) {

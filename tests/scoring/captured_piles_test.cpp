@@ -9,34 +9,17 @@
 namespace vm {
 namespace {
 
-class CapturedPilesTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        test::PrepareSession(s, host, 0);
-        ResetTable(s);
-        BuildCardTable(s.game.CardTable, true);
-    }
-    // As a capture does it: into the grid, and for the human into the month piles as well.
-    void Capture(int side, const std::string& card) {
-        const int rank = MonthRank(s.game.CardTable, card);
-        CaptureCard(s, side, card, rank);
-        if (side == HumanSide)
-            ShowCapturedCard(s, side, card, rank);
-    }
-
-    test::ScriptedHost host;
-    Session s{host};
-};
+using CapturedPilesTest = test::GridTest;
 
 TEST_F(CapturedPilesTest, ACardGoesToItsOwnCellAndItsValueToTheScore) {
-    Capture(HumanSide, "mar_20.bmp");
+    Give(HumanSide, "mar_20");
     EXPECT_EQ(s.game.CapturedPiles[1][3][1], "mar_20.bmp");
     EXPECT_EQ(s.view.lblPlayer, " 20");
-    Capture(ComputerSide, "dec_5.bmp");
+    Give(ComputerSide, "dec_5");
     EXPECT_EQ(s.game.CapturedPiles[2][12][3], "dec_5.bmp");
     EXPECT_EQ(s.view.lblCPU, " 5");
     // A plain card fills its place and leaves the score as it was.
-    Capture(HumanSide, "mar_1.bmp");
+    Give(HumanSide, "mar_1");
     EXPECT_EQ(s.game.CapturedPiles[1][3][3], "mar_1.bmp");
     EXPECT_EQ(s.game.PlayerScore, 20);
     EXPECT_EQ(CountCapturedMonth(s.game, 3, HumanSide), 2);
@@ -56,13 +39,21 @@ TEST_F(CapturedPilesTest, ACardGoesToItsOwnCellAndItsValueToTheScore) {
     EXPECT_EQ(s.game.CapturedPiles, grids);
     EXPECT_EQ(s.game.PlayerScore, 20);
     EXPECT_EQ(s.view, view);
+    // The score labels have a sign position; there is no third side.
+    s.game.CPUScore = 420;
+    ShowScore(s, ComputerSide);
+    EXPECT_EQ(s.view.lblCPU, " 420");
+    s.game.PlayerScore = 7;
+    ShowScore(s, 3);
+    ShowScore(s, 0);
+    EXPECT_EQ(s.view.lblPlayer, " 20");
 }
 
 TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
-    Capture(HumanSide, "jan_20.bmp");
-    Capture(HumanSide, "jan_1.bmp");
-    Capture(ComputerSide, "nov_10.bmp");
-    Capture(ComputerSide, "aug_0.bmp");
+    Give(HumanSide, "jan_20");
+    Give(HumanSide, "jan_1");
+    Give(ComputerSide, "nov_10");
+    Give(ComputerSide, "aug_0");
     EXPECT_EQ(s.view.MonthPiles[1][3].Picture, "jan_1.bmp");
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 2);
 
@@ -72,7 +63,7 @@ TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
     EXPECT_EQ(s.view.MonthPiles[11][2].Picture, "nov_10.bmp");
     EXPECT_EQ(s.view.MonthPiles[8][4].Picture, "aug_0.bmp");
     // The human's next capture is added to whatever the piles show.
-    Capture(HumanSide, "feb_5.bmp");
+    Give(HumanSide, "feb_5");
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 3);
 
     ShowCapturedView(s, HumanSide);
@@ -85,19 +76,6 @@ TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
     EXPECT_EQ(s.game.CapturedPiles[1][1][1], "jan_20.bmp");
     ClearCapturedPiles(s);
     EXPECT_EQ(s.game.CapturedPiles, decltype(s.game.CapturedPiles){});
-}
-
-TEST_F(CapturedPilesTest, ScoreLabelsHaveASignPosition) {
-    s.game.CPUScore = 420;
-    ShowScore(s, ComputerSide);
-    EXPECT_EQ(s.view.lblCPU, " 420");
-    ShowScore(s, HumanSide);
-    EXPECT_EQ(s.view.lblPlayer, " 0");
-    const TableView before = s.view;
-    s.game.PlayerScore = 7;
-    ShowScore(s, 3);
-    ShowScore(s, 0);
-    EXPECT_EQ(s.view, before);
 }
 
 TEST(MonthCaption, TheTwelveCaptionsAsWritten) {

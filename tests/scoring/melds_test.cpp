@@ -12,21 +12,7 @@ namespace {
 
 using test::Names;
 
-class MeldsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        test::PrepareSession(s, host, 0);
-        ResetTable(s);
-        BuildCardTable(s.game.CardTable, true);
-    }
-    void Give(int side, const std::string& cards) {
-        for (const std::string& card : test::Split(cards))
-            CaptureCard(s, side, card, MonthRank(s.game.CardTable, card));
-    }
-
-    test::ScriptedHost host;
-    Session s{host};
-};
+using MeldsTest = test::GridTest;
 
 TEST_F(MeldsTest, OneCardCompletingTwoMeldsAnnouncesBothInTableOrderAndNeverAgain) {
     Give(ComputerSide, "jun_5 sep_5 oct_10 oct_1 oct_0");

@@ -12,13 +12,8 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class ScoreboardTest : public ::testing::Test {
+class ScoreboardTest : public test::GridTest {
   protected:
-    void SetUp() override { BuildCardTable(game.CardTable, true); }
-    void Give(int side, const std::string& cards) {
-        for (const std::string& card : test::Split(cards))
-            game.CapturedPiles[side][Month(card)][MonthRank(game.CardTable, card)] = card;
-    }
     // The first `n` entries of a row; every entry after them must be empty.
     template <typename Row>
     static Names Filled(const Row& row, std::size_t n) {
@@ -27,15 +22,13 @@ class ScoreboardTest : public ::testing::Test {
             EXPECT_EQ(all[i], "") << i + 1;
         return Names(all.begin(), all.begin() + static_cast<long>(n));
     }
-
-    Game game;
 };
 
 TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
     // 85 card points against 60; the plain cards count nowhere.
     Give(HumanSide, "jan_20 mar_20 aug_20 feb_10 apr_10 may_5 jan_0 feb_1");
     Give(ComputerSide, "nov_20 dec_20 jun_10 jul_10 sep_0");
-    const ScoreboardView view = BuildScoreboard(game);
+    const ScoreboardView view = BuildScoreboard(s.game);
     EXPECT_EQ(view.Player.ScoreLabel, "Score Cards total =  85");
     EXPECT_EQ(view.CPU.ScoreLabel, "Score Cards total =  60");
     EXPECT_EQ(view.Player.MeldScoreLabel, "Meld Score total =  0");
@@ -65,10 +58,10 @@ TEST_F(ScoreboardTest, TheResultWordsFollowTheTotals) {
                           {"", "", "Draw  0", " 0 Draw", 3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.player);
-        game.CapturedPiles = {};
+        ResetTable(s);
         Give(HumanSide, c.human);
         Give(ComputerSide, c.computer);
-        const ScoreboardView view = BuildScoreboard(game);
+        const ScoreboardView view = BuildScoreboard(s.game);
         EXPECT_EQ(view.Player.TotalLabel, c.player);
         EXPECT_EQ(view.CPU.TotalLabel, c.cpu);
         EXPECT_EQ(view.GameResult, c.result);
@@ -77,13 +70,13 @@ TEST_F(ScoreboardTest, TheResultWordsFollowTheTotals) {
 
 TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
     Give(HumanSide, "jan_20 mar_20 aug_20 nov_20 dec_20 dec_10 dec_5 dec_0");
-    game.MeldFlags[1][6] = 1;
-    game.MeldFlags[1][5] = 1;
+    s.game.MeldFlags[1][6] = 1;
+    s.game.MeldFlags[1][5] = 1;
     Give(ComputerSide,
          "jan_5 feb_5 mar_5 jun_5 sep_5 oct_5 may_10 may_5 may_1 may_0 oct_10 oct_1 oct_0");
     for (int meld = 1; meld <= 4; ++meld)
-        game.MeldFlags[2][meld] = 1;
-    const ScoreboardView view = BuildScoreboard(game);
+        s.game.MeldFlags[2][meld] = 1;
+    const ScoreboardView view = BuildScoreboard(s.game);
 
     // Kiri in row 1 at indexes 1 to 4, Lights in row 2 at 6 to 10.
     EXPECT_EQ(Filled(view.Player.MeldTitles, 2), (Names{" Kiri Complete ", " Lights "}));
@@ -104,9 +97,9 @@ TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
 }
 
 TEST_F(ScoreboardTest, TwentyFiveScoringCardsFillTheTwentyFourPlaces) {
-    for (const CardRecord& record : game.CardTable)
-        game.CapturedPiles[1][record.Month][record.MonthRank] = record.CardName;
-    const ScoreboardView view = BuildScoreboard(game);
+    for (const CardRecord& record : s.game.CardTable)
+        s.game.CapturedPiles[1][record.Month][record.MonthRank] = record.CardName;
+    const ScoreboardView view = BuildScoreboard(s.game);
     EXPECT_EQ(view.Player.CardTotal, 250);
     EXPECT_EQ(view.Player.ScoringCards[1], "jan_20.bmp");
     EXPECT_NE(view.Player.ScoringCards[24], "");

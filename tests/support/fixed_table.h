@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -73,6 +74,28 @@ inline void PrepareSession(Session& s, ScriptedHost& host, int dealSpeed = 1) {
     s.options.ShowSuitsAndScores = true;
 }
 
+// A session on a cleared table with the deck in order, for tests of the grids and melds.
+class GridTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PrepareSession(s, host, 0);
+        ResetTable(s);
+        BuildCardTable(s.game.CardTable, true);
+    }
+    // Captures the cards as a play does: into the grid, and the human's into the month piles.
+    void Give(int side, const std::string& cards) {
+        for (const std::string& card : Split(cards)) {
+            const int rank = MonthRank(s.game.CardTable, card);
+            CaptureCard(s, side, card, rank);
+            if (side == HumanSide)
+                ShowCapturedCard(s, side, card, rank);
+        }
+    }
+
+    ScriptedHost host;
+    Session s{host};
+};
+
 template <int N>
 void FillSlots(OneBased<CardName, N>& slots, const Names& cards) {
     slots.Fill("");
@@ -86,30 +109,28 @@ inline void SetUpTable(Session& s, Layout layout) {
     ResetTable(s);
     BuildCardTable(g.CardTable, s.options.ShowSuitsAndScores);
     const CardTableType deck = g.CardTable;
-    Names named;
-    for (const Names* list : {&layout.player, &layout.cpu, &layout.desk, &layout.pile,
-                              &layout.humanGrid, &layout.cpuGrid})
-        named.insert(named.end(), list->begin(), list->end());
-    Names& rest = layout.rest == Rest::Pile        ? layout.pile
-                  : layout.rest == Rest::HumanGrid ? layout.humanGrid
-                                                   : layout.cpuGrid;
-    for (const CardRecord& record : deck) {
-        if (std::find(named.begin(), named.end(), record.CardName) == named.end())
-            rest.push_back(record.CardName);
-    }
     // The dealt order: cards out of the pile first, then the pile, next card first.
     Names order;
     for (const Names* list : {&layout.player, &layout.cpu, &layout.desk, &layout.humanGrid,
                               &layout.cpuGrid, &layout.pile})
         order.insert(order.end(), list->begin(), list->end());
-    if (order.size() != 48)
-        ADD_FAILURE() << "unknown or repeated card in the layout";
-    for (int i = 1; i <= 48 && i <= static_cast<int>(order.size()); ++i) {
-        for (const CardRecord& record : deck) {
-            if (record.CardName == order[static_cast<std::size_t>(i - 1)])
-                g.CardTable[i] = record;
+    Names& rest = layout.rest == Rest::Pile        ? layout.pile
+                  : layout.rest == Rest::HumanGrid ? layout.humanGrid
+                                                   : layout.cpuGrid;
+    for (const CardRecord& record : deck) {
+        if (std::find(order.begin(), order.end(), record.CardName) == order.end()) {
+            rest.push_back(record.CardName);
+            order.insert(layout.rest == Rest::Pile ? order.end() : order.begin(), record.CardName);
         }
     }
+    if (order.size() != 48) {
+        ADD_FAILURE() << "unknown or repeated card in the layout";
+        return;
+    }
+    for (int i = 1; i <= 48; ++i)
+        g.CardTable[i] = *std::find_if(deck.begin(), deck.end(), [&](const CardRecord& r) {
+            return r.CardName == order[static_cast<std::size_t>(i - 1)];
+        });
     g.PilePosition = static_cast<std::int16_t>(49 - layout.pile.size());
     FillSlots(g.PlayerHand, layout.player);
     FillSlots(g.CPUHand, layout.cpu);
@@ -180,26 +201,16 @@ inline int VisibleMonthPlaces(const TableView& view) {
 }
 
 template <int N>
-int EnabledPlaces(const OneBased<CardPlace, N>& places) {
+int CountPlaces(const OneBased<CardPlace, N>& places, bool CardPlace::*flag) {
     return static_cast<int>(std::count_if(places.begin(), places.end(),
-                                          [](const CardPlace& place) { return place.Enabled; }));
+                                          [&](const CardPlace& place) { return place.*flag; }));
 }
 
-template <int N>
-int VisiblePlaces(const OneBased<CardPlace, N>& places) {
-    return static_cast<int>(std::count_if(places.begin(), places.end(),
-                                          [](const CardPlace& place) { return place.Visible; }));
-}
-
-// The parts of a game that a player's input may change.
-inline bool SamePlayState(const Game& a, const Game& b) {
-    return a.PlayerHand == b.PlayerHand && a.CPUHand == b.CPUHand && a.Desk == b.Desk &&
-           a.HandCount == b.HandCount && a.DeskNextSlot == b.DeskNextSlot &&
-           a.PilePosition == b.PilePosition && a.TurnSide == b.TurnSide &&
-           a.CapturedPiles == b.CapturedPiles && a.PlayerScore == b.PlayerScore &&
-           a.CPUScore == b.CPUScore && a.MeldFlags == b.MeldFlags &&
-           a.SelectedHandSlot == b.SelectedHandSlot && a.MatchPending == b.MatchPending &&
-           a.DeskMatchSlots == b.DeskMatchSlots && a.PlayerMayAct == b.PlayerMayAct;
+// The parts of a game that a player's input may change, for comparing before and after.
+inline auto PlayState(const Game& g) {
+    return std::tuple(g.PlayerHand, g.CPUHand, g.Desk, g.PilePosition, g.TurnSide, g.CapturedPiles,
+                      g.MeldFlags, g.SelectedHandSlot, g.MatchPending, g.DeskMatchSlots,
+                      g.PlayerMayAct);
 }
 
 }  // namespace vm::test

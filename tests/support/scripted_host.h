@@ -29,7 +29,6 @@ class ScriptedHost : public Host {
     std::vector<MeldInfo> Melds;
     std::vector<std::string> Dumps;
     std::vector<ScoreboardView> Scoreboards;
-    std::vector<PlayEvent> Plays;
     bool AbortAnswer = false;
     std::function<void()> OnPause;  // runs inside every pause, after it has been recorded
 
@@ -70,7 +69,6 @@ class ScriptedHost : public Host {
     }
     void ShowHighScores(const HighScoreTable& /*table*/) override { Record("HighScores"); }
     void PlayCompleted(const PlayEvent& event) override {
-        Plays.push_back(event);
         Record(std::string(event.FromPile ? "Draw " : "Play ") + std::to_string(event.Side) + " " +
                event.Card + " " + (event.Taken.empty() ? "-" : event.Taken));
     }
@@ -82,7 +80,6 @@ class ScriptedHost : public Host {
         Melds.clear();
         Dumps.clear();
         Scoreboards.clear();
-        Plays.clear();
     }
     // Index of the first call that begins with `prefix`, or -1.
     int Find(const std::string& prefix) const {
@@ -97,11 +94,6 @@ class ScriptedHost : public Host {
         for (const std::string& call : Calls)
             n += call.rfind(prefix, 0) == 0 ? 1 : 0;
         return n;
-    }
-    // The whole line of the first call that begins with `prefix`, or "".
-    std::string Line(const std::string& prefix) const {
-        const int index = Find(prefix);
-        return index < 0 ? "" : Calls[static_cast<std::size_t>(index)];
     }
     const Snapshot& At(int callIndex) const {
         return Snapshots.at(static_cast<std::size_t>(callIndex));
