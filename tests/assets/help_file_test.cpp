@@ -48,19 +48,10 @@ TEST_F(HelpFile, IsHtmlThatOpensAtItsContentsWhoseLinksAndPicturesAllLead) {
     for (const std::string& picture : Matches(R"(<img src="([^"]+)\")")) {
         EXPECT_TRUE(std::filesystem::is_regular_file(picture)) << picture;
     }
-    for (const char* option : {"Suit and Scores", "Debug", "Fast", "Moderate", "Slow",
-                               "Sound Effects", "Background Music", "Choose Music",
-                               "Save Options"}) {
-        EXPECT_NE(text.find(option), std::string::npos) << option;
-    }
 }
 
 TEST_F(HelpFile, EachMeldShowsItsOwnCardsAndPoints) {
-    const struct {
-        const char* heading;
-        const char* points;
-        std::vector<std::string> cards;
-    } melds[] = {
+    const struct { const char* heading, *points; std::vector<std::string> cards; } melds[] = {
         {"<h3>Akai Tan", "30 points", {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp"}},
         {"<h3>Aoi Tan", "30 points", {"jun_5.bmp", "sep_5.bmp", "oct_5.bmp"}},
         {"<h3>Shoubu", "20 points", {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"}},

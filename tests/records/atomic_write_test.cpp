@@ -1,9 +1,7 @@
 #include "records/atomic_write.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -46,26 +44,6 @@ TEST(WriteFileAtomically, AWriteStoppedBeforeTheRenameLeavesTheOldFileWhole) {
     // The next run writes over the same name as if nothing had happened.
     EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), "next\r\n"), std::nullopt);
     EXPECT_EQ(folder.Read("F.DAT"), "next\r\n");
-}
-
-// The disk fills up part way: the file-size limit makes write() fail the same way.
-TEST(WriteFileAtomically, AWriteThatRunsOutOfRoomLeavesTheOldFileWhole) {
-    test::ScratchFolder folder;
-    folder.Write("F.DAT", "old\r\n");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tight = saved;
-    tight.rlim_cur = 16;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const auto error = WriteFileAtomically(folder.Path("F.DAT"), std::string(4096, 'n'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "File too large");
-    EXPECT_EQ(folder.Read("F.DAT"), "old\r\n");
-    EXPECT_EQ(folder.Names(), Names{"F.DAT"});
 }
 
 }  // namespace

@@ -20,44 +20,36 @@ protected:
     }
 };
 
-TEST_F(MusicDialogModelTest, ListsOnlyLowerCaseMidFilesSortedByName) {
+TEST_F(MusicDialogModelTest, ListsLowerCaseMidFilesByNameWithTheCurrentTrackSelectedElseTheFirst) {
     AddFiles({"sakura.mid", "haiku.mid", "LOUD.MID", "Loud.Mid", "notes.midi", "readme.txt",
               "a mid", "with blanks.mid"});
     std::filesystem::create_directory(folder.Path("folder.mid"));
     EXPECT_EQ(FindMusicTracks(session.ProgramFolder),
               (Names{"haiku.mid", "sakura.mid", "with blanks.mid"}));
     EXPECT_EQ(FindMusicTracks(folder.Path("gone/")), Names{});
-}
-
-TEST_F(MusicDialogModelTest, OpensWithTheCurrentTrackSelectedElseTheFirst) {
-    session.options.MusicTrack = "haiku.mid";
-    AddFiles({"autumn.mid", "haiku.mid", "sakura.mid"});
+    session.options.MusicTrack = "sakura.mid";
     EXPECT_EQ(MusicDialogModel(session).Selected(), 1u);
-    session.options.MusicTrack = "HAIKU.mid";
+    session.options.MusicTrack = "SAKURA.mid";
     EXPECT_EQ(MusicDialogModel(session).Selected(), 0u);
 }
 
 // The dialog's own tests click the other cases.
-TEST_F(MusicDialogModelTest, OkOnTheCurrentTrackOrBeyondTheListChangesNothing) {
+TEST_F(MusicDialogModelTest, OkOnTheCurrentTrackBeyondTheListOrOnAnEmptyListChangesNothing) {
+    AddFiles({"readme.txt"});
+    MusicDialogModel empty(session);
+    EXPECT_TRUE(empty.Entries().empty());
+    EXPECT_FALSE(empty.Selected().has_value());
+    empty.Select(0);
+    empty.cmdOK_Click();
+    empty.lvwTrack_DblClick();
+
     AddFiles({"haiku.mid", "sakura.mid"});
     for (std::size_t index : {0u, 2u}) {
         MusicDialogModel model(session);
         model.Select(index);
         model.cmdOK_Click();
         EXPECT_EQ(model.Selected(), 0u);
-        EXPECT_EQ(session.options.MusicTrack, "haiku.mid");
-        EXPECT_FALSE(session.music.MusicTrackChanged);
     }
-}
-
-TEST_F(MusicDialogModelTest, AnEmptyListClosesWithoutAChange) {
-    AddFiles({"readme.txt"});
-    MusicDialogModel model(session);
-    EXPECT_TRUE(model.Entries().empty());
-    EXPECT_FALSE(model.Selected().has_value());
-    model.Select(0);
-    model.cmdOK_Click();
-    model.lvwTrack_DblClick();
     EXPECT_EQ(session.options.MusicTrack, "haiku.mid");
     EXPECT_FALSE(session.music.MusicTrackChanged);
 }

@@ -45,8 +45,8 @@ protected:
         session.options.BackgroundMusicOn = on;
         StartMusic(session, device);
     }
-    void ChooseSakura() {
-        session.options.MusicTrack = "sakura.mid";
+    void Choose(const char* track) {
+        session.options.MusicTrack = track;
         session.music.MusicTrackChanged = true;
         AfterMusicDialog(session, device);
     }
@@ -56,22 +56,16 @@ protected:
     RecordingDevice device;
 };
 
-TEST_F(MusicTest, StartUpWithMusicOnOpensTheTrackAndTicksTheMenu) {
-    StartWithMusic(true);
-    EXPECT_EQ(device.TakeSent(), Commands{Open});
-    EXPECT_TRUE(session.music.MusicPlaying);
-    EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/haiku.mid");
-    EXPECT_TRUE(session.view.Menu.mnuMusic.Checked);
-}
-
-TEST_F(MusicTest, StartUpWithMusicOffSendsNothingAndTicksNeverAsk) {
-    session.view.Menu.mnuMusic.Checked = true;
-    StartWithMusic(false);
-    Timer1_Tick(session, device);
-    EXPECT_EQ(device.TakeSent(), Commands{});
-    EXPECT_FALSE(session.music.MusicPlaying);
-    EXPECT_FALSE(session.view.Menu.mnuMusic.Checked);
-    EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/haiku.mid");
+TEST_F(MusicTest, StartUpOpensTheTrackOnlyWithMusicOnAndTicksTheMenuToMatch) {
+    for (bool on : {false, true}) {
+        session.view.Menu.mnuMusic.Checked = !on;
+        StartWithMusic(on);
+        Timer1_Tick(session, device);  // asks the mode only while the music plays
+        EXPECT_EQ(device.TakeSent(), (on ? Commands{Open, Status} : Commands{}));
+        EXPECT_EQ(session.music.MusicPlaying, on);
+        EXPECT_EQ(session.view.Menu.mnuMusic.Checked, on);
+        EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/haiku.mid");
+    }
 }
 
 TEST_F(MusicTest, TickPlaysFromTheStartOnlyWhenTheTrackHasStopped) {
@@ -85,63 +79,40 @@ TEST_F(MusicTest, TickPlaysFromTheStartOnlyWhenTheTrackHasStopped) {
                                            Status, Play, Status, Status, Status}));
 }
 
-TEST_F(MusicTest, TogglingClosesAndReopensTheTrackAndTheNextTickPlaysFromTheStart) {
+TEST_F(MusicTest, TogglingClosesAndReopensTheTrackAndShutdownAlwaysClosesIt) {
     StartWithMusic(true);
     device.TakeSent();
-    mnuMusic_Click(session, device);
-    device.modes = {"stopped"};
-    Timer1_Tick(session, device);
-    EXPECT_EQ(device.TakeSent(), Commands{Close});
-    EXPECT_FALSE(session.options.BackgroundMusicOn);
-    EXPECT_FALSE(session.view.Menu.mnuMusic.Checked);
-    EXPECT_FALSE(session.music.MusicPlaying);
-
-    mnuMusic_Click(session, device);
-    Timer1_Tick(session, device);
-    EXPECT_EQ(device.TakeSent(), (Commands{Open, Status, Play}));
-    EXPECT_TRUE(session.options.BackgroundMusicOn);
-    EXPECT_TRUE(session.view.Menu.mnuMusic.Checked);
-    EXPECT_TRUE(session.music.MusicPlaying);
-}
-
-TEST_F(MusicTest, AnotherTrackWhilePlayingReplacesTheOldOneOnce) {
-    StartWithMusic(true);
-    device.TakeSent();
-    ChooseSakura();
-    EXPECT_EQ(device.TakeSent(), (Commands{Close, OpenSakura}));
-    EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/sakura.mid");
-    EXPECT_TRUE(session.music.MusicPlaying);
-    EXPECT_FALSE(session.music.MusicTrackChanged);
-    AfterMusicDialog(session, device);  // the dialog closed again without a choice
-    EXPECT_EQ(device.TakeSent(), Commands{});
-}
-
-TEST_F(MusicTest, AnotherTrackWithMusicOffIsOnlyRememberedUntilMusicComesOn) {
-    StartWithMusic(false);
-    ChooseSakura();
-    EXPECT_EQ(device.TakeSent(), Commands{});
-    EXPECT_FALSE(session.music.MusicTrackChanged);
-    mnuMusic_Click(session, device);
-    EXPECT_EQ(device.TakeSent(), Commands{OpenSakura});
-}
-
-TEST_F(MusicTest, ShutdownClosesTheTrackWhetherOrNotMusicIsOn) {
-    StartWithMusic(true);
-    device.TakeSent();
-    for (int time = 0; time < 2; ++time) {
+    for (bool on : {false, true}) {  // the tick after reopening plays from the start
+        mnuMusic_Click(session, device);
+        device.modes = {"stopped"};
+        Timer1_Tick(session, device);
+        EXPECT_EQ(device.TakeSent(), (on ? Commands{Open, Status, Play} : Commands{Close}));
+        EXPECT_EQ(session.options.BackgroundMusicOn, on);
+        EXPECT_EQ(session.view.Menu.mnuMusic.Checked, on);
+        EXPECT_EQ(session.music.MusicPlaying, on);
+    }
+    for (int time = 0; time < 2; ++time) {  // shutdown closes the track, music on or not
         StopMidi(session, device);
         EXPECT_EQ(device.TakeSent(), Commands{Close});
         EXPECT_FALSE(session.music.MusicPlaying);
     }
 }
 
-TEST_F(MusicTest, TrackInAFolderWithBlanksIsOpenedInQuotes) {
-    session.ProgramFolder = "/home/aiko/My Games/velmoria/";
-    session.options.MusicTrack = "spring rain.mid";
-    StartWithMusic(true);
-    EXPECT_EQ(device.TakeSent(),
-              Commands{"OPEN \"/home/aiko/My Games/velmoria/spring rain.mid\" TYPE SEQUENCER "
-                       "ALIAS BackgroundMusic"});
+TEST_F(MusicTest, AnotherTrackWaitsWhileMusicIsOffAndReplacesAPlayingOneOnce) {
+    StartWithMusic(false);
+    Choose("sakura.mid");
+    EXPECT_EQ(device.TakeSent(), Commands{});
+    EXPECT_FALSE(session.music.MusicTrackChanged);
+    mnuMusic_Click(session, device);
+    EXPECT_EQ(device.TakeSent(), Commands{OpenSakura});
+
+    Choose("haiku.mid");
+    EXPECT_EQ(device.TakeSent(), (Commands{Close, Open}));
+    EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/haiku.mid");
+    EXPECT_TRUE(session.music.MusicPlaying);
+    EXPECT_FALSE(session.music.MusicTrackChanged);
+    AfterMusicDialog(session, device);  // the dialog closed again without a choice
+    EXPECT_EQ(device.TakeSent(), Commands{});
 }
 
 }  // namespace
