@@ -2,6 +2,7 @@
 // the output is opened only once per run.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -12,7 +13,6 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "tests/platform/sound_files.h"
@@ -35,9 +35,8 @@ constexpr int FramesPerSecond = 44100;  // the output's rate, stereo 16-bit
 
 // One path for the parent and the child it starts, which re-runs this test from the top.
 std::string RenderedFile() {
-    if (const char* known = std::getenv("VELMORIA_RENDERED_AUDIO")) {
+    if (const char* known = std::getenv("VELMORIA_RENDERED_AUDIO"))
         return known;
-    }
     const std::string path = std::filesystem::temp_directory_path() /
                              ("velmoria_rendered_" + std::to_string(::getpid()) + ".raw");
     ::setenv("VELMORIA_RENDERED_AUDIO", path.c_str(), 1);
@@ -51,9 +50,8 @@ std::vector<int> PeaksPerTenth(const std::string& path) {
     constexpr std::size_t bytesPerTenth = FramesPerSecond / 10 * 4;
     std::vector<int> peaks;
     for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
-        if (at % bytesPerTenth == 0) {
+        if (at % bytesPerTenth == 0)
             peaks.push_back(0);
-        }
         std::int16_t sample = 0;
         std::copy_n(bytes.data() + at, 2, reinterpret_cast<char*>(&sample));
         peaks.back() = std::max(peaks.back(), std::abs(static_cast<int>(sample)));
@@ -62,19 +60,39 @@ std::vector<int> PeaksPerTenth(const std::string& path) {
 }
 
 class RenderedAudioTest : public ::testing::Test {
-protected:
+  protected:
     RenderedAudioTest() : folder(ScratchFolder()) {
         GTEST_FLAG_SET(death_test_style, "threadsafe");
-        wave = folder + "Card_up.wav";
-        track = folder + "haiku.mid";
         WriteWave(wave, 0.3);
         WriteMidi(track, 1.0);
     }
     ~RenderedAudioTest() override { std::filesystem::remove_all(folder); }
 
+    // In the child: plays the card sound, then the track for `holdMs`, and ends the process,
+    // failing when the output opened against `opens`, the track reported an unknown mode or
+    // the whole took `limit` seconds or more.
+    [[noreturn]] void PlayEverything(bool opens, double limit, int holdMs) {
+        const auto start = Clock::now();
+        if (OpenAudio() != opens)
+            Fail("the output opened against expectation");
+        PlaySoundEffect(wave);
+        {
+            SdlMusicDevice device;
+            device.Send(OpenCommand(track));
+            device.Send(PlayCommand());
+            const std::string mode = device.Send(StatusCommand());
+            if (!mode.empty() && !(opens && (mode == "playing" || mode == "stopped")))
+                Fail("an unknown mode");
+            std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+            device.Send(CloseCommand());
+        }
+        CloseAudio();
+        std::_Exit(SecondsSince(start) < limit ? 0 : 2);
+    }
+
     std::string folder;
-    std::string wave;
-    std::string track;
+    std::string wave = folder + "Card_up.wav";
+    std::string track = folder + "haiku.mid";
 };
 
 TEST_F(RenderedAudioTest, DiskDriverRecordsTheCardSoundAndTheTrack) {
@@ -83,18 +101,7 @@ TEST_F(RenderedAudioTest, DiskDriverRecordsTheCardSoundAndTheTrack) {
         {
             ::setenv("SDL_AUDIODRIVER", "disk", 1);
             ::setenv("SDL_DISKAUDIOFILE", rendered.c_str(), 1);
-            if (!OpenAudio()) {
-                Fail("the disk driver did not open");
-            }
-            PlaySoundEffect(wave);
-            {
-                SdlMusicDevice device;
-                device.Send(OpenCommand(track));
-                device.Send(PlayCommand());
-                std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-            }
-            CloseAudio();
-            std::_Exit(0);
+            PlayEverything(true, 5.0, 1500);
         },
         ::testing::ExitedWithCode(0), "");
 
@@ -111,45 +118,21 @@ TEST_F(RenderedAudioTest, DiskDriverRecordsTheCardSoundAndTheTrack) {
         << "the track was silent";
 }
 
-TEST_F(RenderedAudioTest, WithoutASoundDeviceEverythingIsSilentAndQuick) {
+// Without a sound device, or with a SoundFont that is not there, the card sound and the
+// track are silent and the game goes on at once.
+TEST_F(RenderedAudioTest, WithoutADeviceOrASoundFontEverythingIsSilentAndQuick) {
     EXPECT_EXIT(
         {
             ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-            const auto start = Clock::now();
-            if (OpenAudio()) {
-                Fail("an output opened without a device");
-            }
-            PlaySoundEffect(wave);
-            SdlMusicDevice device;
-            device.Send(OpenCommand(track));
-            device.Send(PlayCommand());
-            if (!device.Send(StatusCommand()).empty()) {
-                Fail("the track reports a mode without a device");
-            }
-            device.Send(CloseCommand());
-            CloseAudio();
-            std::_Exit(SecondsSince(start) < 1.0 ? 0 : 2);
+            PlayEverything(false, 1.0, 0);
         },
         ::testing::ExitedWithCode(0), "");
-}
-
-TEST_F(RenderedAudioTest, WithoutASoundFontTheGameCarriesOn) {
     EXPECT_EXIT(
         {
             ::setenv("SDL_AUDIODRIVER", "dummy", 1);
             ::setenv("SDL_FORCE_SOUNDFONTS", "1", 1);
             ::setenv("SDL_SOUNDFONTS", "/nonexistent/none.sf2", 1);
-            const auto start = Clock::now();
-            SdlMusicDevice device;
-            device.Send(OpenCommand(track));
-            device.Send(PlayCommand());
-            const std::string mode = device.Send(StatusCommand());
-            if (mode != "" && mode != "playing" && mode != "stopped") {
-                Fail("an unknown mode");
-            }
-            device.Send(CloseCommand());
-            PlaySoundEffect(wave);
-            std::_Exit(SecondsSince(start) < 3.0 ? 0 : 2);
+            PlayEverything(true, 3.0, 0);
         },
         ::testing::ExitedWithCode(0), "");
 }

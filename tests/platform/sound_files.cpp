@@ -1,6 +1,7 @@
 #include "tests/platform/sound_files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -8,30 +9,15 @@
 #include <filesystem>
 #include <fstream>
 #include <numbers>
-#include <unistd.h>
 
 namespace vm::testing_sound {
 
 namespace {
 
-void PutLittle(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-void PutBig(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) {
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-void PutVariableLength(std::string& out, std::uint32_t value) {
-    std::string reversed(1, static_cast<char>(value & 0x7F));
-    while ((value >>= 7) != 0) {
-        reversed += static_cast<char>((value & 0x7F) | 0x80);
-    }
-    out.append(reversed.rbegin(), reversed.rend());
+// Writes `value` in `bytes` bytes, least significant first unless `big`.
+void Put(std::string& out, std::uint32_t value, int bytes, bool big = false) {
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((value >> (8 * (big ? bytes - 1 - i : i))) & 0xFF);
 }
 
 }  // namespace
@@ -46,20 +32,20 @@ void WriteWave(const std::string& path, double seconds) {
     std::string samples;
     for (std::uint32_t i = 0; i < frames; ++i) {
         const double wave = std::sin(2 * std::numbers::pi * 440.0 * i / rate);
-        PutLittle(samples, static_cast<std::uint16_t>(static_cast<std::int16_t>(wave * 16000)), 2);
+        Put(samples, static_cast<std::uint16_t>(static_cast<std::int16_t>(wave * 16000)), 2);
     }
     std::string file = "RIFF";
-    PutLittle(file, 36 + static_cast<std::uint32_t>(samples.size()), 4);
+    Put(file, 36 + static_cast<std::uint32_t>(samples.size()), 4);
     file += "WAVEfmt ";
-    PutLittle(file, 16, 4);
-    PutLittle(file, 1, 2);  // PCM
-    PutLittle(file, 1, 2);  // mono
-    PutLittle(file, rate, 4);
-    PutLittle(file, rate * 2, 4);
-    PutLittle(file, 2, 2);
-    PutLittle(file, 16, 2);
+    Put(file, 16, 4);
+    Put(file, 1, 2);  // PCM
+    Put(file, 1, 2);  // mono
+    Put(file, rate, 4);
+    Put(file, rate * 2, 4);
+    Put(file, 2, 2);
+    Put(file, 16, 2);
     file += "data";
-    PutLittle(file, static_cast<std::uint32_t>(samples.size()), 4);
+    Put(file, static_cast<std::uint32_t>(samples.size()), 4);
     WriteBytes(path, file + samples);
 }
 
@@ -71,18 +57,19 @@ void WriteMidi(const std::string& path, double seconds) {
     for (const char note : {'\x3C', '\x40', '\x43'}) {
         track += std::string("\x00\x90", 2) + note + '\x64';
     }
-    PutVariableLength(track, static_cast<std::uint32_t>(seconds * 2 * ticksPerQuarter));
+    const auto ticks = static_cast<std::uint32_t>(seconds * 2 * ticksPerQuarter);  // < 2^14
+    track += {static_cast<char>(0x80 | (ticks >> 7)), static_cast<char>(ticks & 0x7F)};
     track += std::string("\x80\x3C\x40", 3);
     track += std::string("\x00\x80\x40\x40\x00\x80\x43\x40", 8);
     track += std::string("\x00\xFF\x2F\x00", 4);
 
     std::string file = "MThd";
-    PutBig(file, 6, 4);
-    PutBig(file, 0, 2);
-    PutBig(file, 1, 2);
-    PutBig(file, ticksPerQuarter, 2);
+    Put(file, 6, 4, true);
+    Put(file, 0, 2, true);
+    Put(file, 1, 2, true);
+    Put(file, ticksPerQuarter, 2, true);
     file += "MTrk";
-    PutBig(file, static_cast<std::uint32_t>(track.size()), 4);
+    Put(file, static_cast<std::uint32_t>(track.size()), 4, true);
     WriteBytes(path, file + track);
 }
 
@@ -93,10 +80,9 @@ std::string ScratchFolder() {
                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     return folder.string() + "/";
 }
-
-void PreferDummyAudio() { ::setenv("SDL_AUDIODRIVER", "dummy", 0); }
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -12,10 +12,9 @@ void WriteWave(const std::string& path, double seconds);
 void WriteMidi(const std::string& path, double seconds);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
-// A fresh folder (with a trailing "/") for this process and the running test.
+// A fresh folder (with a trailing "/") for this process and the running test; without a
+// driver chosen from outside, sound plays through SDL's dummy driver in real time.
 std::string ScratchFolder();
-// Without a driver chosen from outside, play through SDL's dummy driver in real time.
-void PreferDummyAudio();
 
 double SecondsSince(std::chrono::steady_clock::time_point start);
 

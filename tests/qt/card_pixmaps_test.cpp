@@ -6,37 +6,38 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include "window_fixture.h"
 
 namespace vm::test {
 namespace {
 
-class CardPixmapsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        EnsureApplication();
-        QImage card(90, 146, QImage::Format_RGB32);
-        card.fill(Qt::red);
-        ASSERT_TRUE(card.save(m_folder.filePath("jan_20.bmp")));
+TEST(CardPixmaps, ACardIsDrawnAtTheDevicePixelsOfEachRatioOnItsPlace) {
+    WindowFixture table;
+    QImage card(90, 146, QImage::Format_RGB32);
+    card.fill(Qt::red);
+    ASSERT_TRUE(card.save(table.folder() + "red_card.bmp"));
+    CardPixmaps pixmaps(table.folder());
+    const struct {
+        double ratio;
+        QSize pixels;
+    } ratios[] = {{1.0, {45, 73}}, {1.5, {68, 110}}, {2.0, {90, 146}}};
+    for (const auto& [ratio, pixels] : ratios) {
+        const QPixmap shown = pixmaps.pixmap("red_card.bmp", {45, 73}, ratio);
+        EXPECT_EQ(shown.size(), pixels) << ratio;
+        EXPECT_EQ(shown.devicePixelRatio(), ratio);
     }
-    QTemporaryDir m_folder;
-};
 
-TEST_F(CardPixmapsTest, ACardIsScaledToTheDevicePixelsOfEachRatio) {
-    CardPixmaps pixmaps(m_folder.path() + "/");
-    const QPixmap sharp = pixmaps.pixmap("jan_20.bmp", {45, 73}, 2.0);
-    EXPECT_EQ(sharp.size(), QSize(90, 146)) << "the file's own pixels at 2x";
-    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
-    const QPixmap plain = pixmaps.pixmap("jan_20.bmp", {45, 73}, 1.0);
-    EXPECT_EQ(plain.size(), QSize(45, 73));
-    EXPECT_EQ(plain.devicePixelRatio(), 1.0);
-    EXPECT_EQ(pixmaps.pixmap("jan_20.bmp", {45, 73}, 1.5).size(), QSize(68, 110));
+    CardWidget* place = table.place("picJan_1");
+    place->setPicture("red_card.bmp");
+    place->show();
+    const QImage shot = place->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::red));
 }
 
-TEST_F(CardPixmapsTest, AMissingPictureIsDrawnAsAnEmptyOutline) {
-    CardPixmaps pixmaps(m_folder.path() + "/");
+TEST(CardPixmaps, AMissingPictureIsDrawnAsAnEmptyOutline) {
+    EnsureApplication();
+    CardPixmaps pixmaps(QStringLiteral("/nonexistent/"));
     const QPixmap missing = pixmaps.pixmap("feb_5.bmp", {45, 73}, 1.0);
     EXPECT_TRUE(missing.isNull());
 
@@ -47,16 +48,6 @@ TEST_F(CardPixmapsTest, AMissingPictureIsDrawnAsAnEmptyOutline) {
     painter.end();
     EXPECT_NE(canvas.pixelColor(0, 36), QColor(Qt::white)) << "the edge is drawn";
     EXPECT_EQ(canvas.pixelColor(22, 36), QColor(Qt::white)) << "the inside stays empty";
-}
-
-TEST_F(CardPixmapsTest, ACardAppearsOnThePlaceThatShowsIt) {
-    WindowFixture table;
-    QFile::copy(m_folder.filePath("jan_20.bmp"), table.folder() + "red_card.bmp");
-    CardWidget* place = table.place("picJan_1");
-    place->setPicture("red_card.bmp");
-    place->show();
-    const QImage shot = place->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::red));
 }
 
 }  // namespace

@@ -1,62 +1,41 @@
+// The high-score dialogs: the name asked of a winner, and the table.
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "records/high_scores_file.h"
 #include "ui/qt/high_score_name_dialog.h"
 #include "ui/qt/high_scores_dialog.h"
+#include "window_fixture.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
-class HighScoreDialogs : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (QApplication::instance() == nullptr) {
-            static int argc = 1;
-            static char name[] = "test_qt";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-
-    // Acts on the modal dialog once it is open, as the player would.
-    static void WhenOpen(const std::function<void(QWidget*)>& act) {
-        QTimer::singleShot(0, [act] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            act(dialog);
-        });
-    }
-
-    template <typename T>
-    static T* Find(QWidget* dialog, const char* name) {
-        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-};
-
-TEST_F(HighScoreDialogs, TheNameDialogShowsItsTextsAndTheLastName) {
-    HighScoreNameDialog dialog("Mei");
-    EXPECT_EQ(dialog.windowTitle(), "Enter your Name");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblCongratulations")->text(), "CONGRATULATIONS !!");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblPrompt")->text(),
-              "Please enter your name for the High Score Table");
-    EXPECT_EQ(Find<QLineEdit>(&dialog, "txtName")->text(), "Mei");
-    EXPECT_EQ(Find<QPushButton>(&dialog, "cmdOK")->text(), "Ok");
+template <typename T>
+T* Find(QWidget* dialog, const char* name) {
+    T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
 }
 
-TEST_F(HighScoreDialogs, OkReturnsTheNameExactlyAsTyped) {
-    WhenOpen([](QWidget* dialog) {
+QString Text(QWidget* dialog, const char* name) {
+    return Find<QLabel>(dialog, name)->text();
+}
+
+TEST(HighScoreDialogs, TheNameDialogShowsItsTextsAndReturnsTheNameExactlyAsTyped) {
+    EnsureApplication();
+    WhenModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Enter your Name");
+        EXPECT_EQ(Text(dialog, "lblCongratulations"), "CONGRATULATIONS !!");
+        EXPECT_EQ(Text(dialog, "lblPrompt"), "Please enter your name for the High Score Table");
         auto* box = Find<QLineEdit>(dialog, "txtName");
+        EXPECT_EQ(box->text(), "old");
+        EXPECT_EQ(Find<QPushButton>(dialog, "cmdOK")->text(), "Ok");
         box->clear();
         QTest::keyClicks(box, "  Ren");
         box->insert(QString::fromUtf8("\xC3\xA9 "));  // QTest types ASCII only
@@ -65,51 +44,52 @@ TEST_F(HighScoreDialogs, OkReturnsTheNameExactlyAsTyped) {
     EXPECT_EQ(AskHighScoreName(nullptr, "old"), "  Ren\xC3\xA9 ");
 }
 
-TEST_F(HighScoreDialogs, TheCloseBoxCountsAsOkWithTheTextAsItStands) {
-    WhenOpen([](QWidget* dialog) {
+TEST(HighScoreDialogs, TheCloseBoxAndEscapeCountAsOkWithTheTextAsItStands) {
+    EnsureApplication();
+    WhenModal([](QWidget* dialog) {
         QTest::keyClicks(Find<QLineEdit>(dialog, "txtName"), "x");
         dialog->close();
     });
     // The whole of "Mei" is selected on opening, so typing replaces it.
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "x");
 
-    WhenOpen([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "Mei");
 }
 
-TEST_F(HighScoreDialogs, TheTableShowsEveryRowAsStored) {
+TEST(HighScoreDialogs, TheTableShowsEveryRowAsStoredAndClosesWithOk) {
+    EnsureApplication();
     HighScoreTable table = PlaceholderTable();
     table[1] = {"  Ann  ", 57, "05/12/2026"};
     table[2] = {"Ren\xC3\xA9", 35, "06/12/2026"};
     table[4] = {"", 0, ""};
-    HighScoresDialog dialog(table);
-
-    EXPECT_EQ(dialog.windowTitle(), "High Score Table");
-    EXPECT_EQ(Find<QGroupBox>(&dialog, "fraRanking")->title(), "Ranking");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblNameHeading")->text(), "Name");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblScoreHeading")->text(), "Score");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblDateHeading")->text(), "Date");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblName_1")->text(), "  Ann  ");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblScore_1")->text(), "57");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblDate_1")->text(), "05/12/2026");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblName_2")->text(), QString::fromUtf8("Ren\xC3\xA9"));
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblName_4")->text(), "");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblScore_4")->text(), "0");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblName_10")->text(), "Player 10");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblScore_10")->text(), "0");
-    EXPECT_EQ(Find<QLabel>(&dialog, "lblDate_10")->text(), "00/00/0000");
-    EXPECT_EQ(dialog.findChildren<QLabel*>().size(), 33);
-}
-
-TEST_F(HighScoreDialogs, TheTableClosesWithOk) {
     bool shown = false;
-    WhenOpen([&shown](QWidget* dialog) {
-        shown = dialog->objectName() == "HighScores";
+    WhenModal([&shown](QWidget* dialog) {
+        shown = true;
+        EXPECT_EQ(dialog->windowTitle(), "High Score Table");
+        EXPECT_EQ(Find<QGroupBox>(dialog, "fraRanking")->title(), "Ranking");
+        const std::pair<const char*, QString> labels[] = {
+            {"lblNameHeading", "Name"},
+            {"lblScoreHeading", "Score"},
+            {"lblDateHeading", "Date"},
+            {"lblName_1", "  Ann  "},
+            {"lblScore_1", "57"},
+            {"lblDate_1", "05/12/2026"},
+            {"lblName_2", QString::fromUtf8("Ren\xC3\xA9")},
+            {"lblName_4", ""},
+            {"lblScore_4", "0"},
+            {"lblName_10", "Player 10"},
+            {"lblScore_10", "0"},
+            {"lblDate_10", "00/00/0000"},
+        };
+        for (const auto& [name, text] : labels)
+            EXPECT_EQ(Text(dialog, name), text) << name;
+        EXPECT_EQ(dialog->findChildren<QLabel*>().size(), 33) << "three headings, ten rows";
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     });
-    ShowHighScores(nullptr, PlaceholderTable());
+    ShowHighScores(nullptr, table);
     EXPECT_TRUE(shown);
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test

@@ -1,15 +1,23 @@
 #pragma once
-// A real main window, offscreen, in a scratch program folder of its own, with dialogs
-// answered as they open.
+// A real main window, offscreen, in a scratch program folder of its own, with every modal
+// dialog answered as it opens.
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
-#include <QStringList>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "ui/music.h"
 #include "ui/qt/card_widget.h"
@@ -18,69 +26,163 @@
 namespace vm::test {
 
 // The tests need a QApplication before any widget; made once for the whole run.
-void EnsureApplication();
+inline void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "test_qt";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+        new QApplication(argc, argv);  // lives for the whole test run
+}
+
+// Acts on the modal dialog about to open, as the player would, once it is showing.
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
+
+// Answers every modal dialog that opens while it lives, polling activeModalWidget, and keeps
+// their captions in order. The default answer is a message box's default button, or Ok.
+class DialogAnswerer {
+  public:
+    using Answer = std::function<void(QWidget*)>;
+    DialogAnswerer() {
+        EnsureApplication();
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible() || modal == m_last)
+                return;
+            m_last = modal;
+            m_seen << modal->windowTitle();
+            m_answer(modal);
+        });
+        m_timer.start(5);
+    }
+    void answerWith(Answer answer) { m_answer = answer ? std::move(answer) : &pressDefault; }
+    const QStringList& seen() const { return m_seen; }
+    void clearSeen() { m_seen.clear(); }
+
+    static void pressDefault(QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QAbstractButton* button = box ? box->defaultButton() : nullptr;
+        if (box && !button)
+            button = box->escapeButton();
+        if (button)
+            button->click();
+        else if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")))
+            ok->click();
+        else if (auto* plain = qobject_cast<QDialog*>(dialog))
+            plain->accept();
+    }
+    static void pressButton(QWidget* dialog, const QString& text) {
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->text().remove(QLatin1Char('&')) == text)
+                return button->click();
+    }
+
+  private:
+    Answer m_answer = &pressDefault;
+    QTimer m_timer;
+    QStringList m_seen;
+    QPointer<QWidget> m_last;
+};
 
 class SilentMusic : public MusicDevice {
   public:
     std::string Send(const std::string&) override { return {}; }
 };
 
-// Answers every modal dialog that opens while it lives, polling activeModalWidget. The
-// default answer presses a dialog's Ok button, or a message box's default button.
-class DialogAnswerer {
-  public:
-    using Answer = std::function<void(QWidget*)>;
-    explicit DialogAnswerer(Answer answer = {});
-    ~DialogAnswerer();
-
-    void answerWith(Answer answer) { m_answer = answer ? std::move(answer) : &pressDefault; }
-    // The window captions of the dialogs answered so far, in order.
-    const QStringList& seen() const { return m_seen; }
-    void clearSeen() { m_seen.clear(); }
-    static void pressDefault(QWidget* dialog);
-    static void pressButton(QWidget* dialog, const QString& text);
-
-  private:
-    void poll();
-    Answer m_answer;
-    QTimer m_timer;
-    QStringList m_seen;
-    QPointer<QWidget> m_last;
-};
-
 class WindowFixture {
   public:
-    WindowFixture();
-    ~WindowFixture();
+    WindowFixture() {
+        m_folderPath = m_folder.path() + QStringLiteral("/");
+        // The pictures and the rules, where the build has put them beside the program.
+        const QDir bin(QCoreApplication::applicationDirPath());
+        for (const QString& file :
+             bin.entryList({"*.bmp", "*.jpg", "*.png", "VELMORIA.HLP"}, QDir::Files))
+            QFile::copy(bin.filePath(file), m_folderPath + file);
+        build();
+    }
+    ~WindowFixture() {
+        if (m_form)
+            m_form->close();
+    }
 
     Form1& form() { return *m_form; }
-    // Every dialog is answered, by default with its default button, so no test can hang.
-    DialogAnswerer& dialogs() { return *m_dialogs; }
+    DialogAnswerer& dialogs() { return m_dialogs; }
     Session& session() { return m_form->session(); }
     const QString& folder() const { return m_folderPath; }
     // Rebuilds the window over the same folder, as a second run of the program would.
-    void restart();
+    void restart() {
+        m_form->close();
+        m_form.reset();
+        build();
+    }
 
-    QAction* action(const char* name);
-    CardWidget* place(const QString& name);
+    QAction* action(const char* name) { return m_form->findChild<QAction*>(name); }
+    CardWidget* place(const QString& name) { return m_form->findChild<CardWidget*>(name); }
     CardWidget* hand(int k) { return place(QStringLiteral("picHand_%1").arg(k)); }
     CardWidget* desk(int k) { return place(QStringLiteral("picDesk_%1").arg(k)); }
     CardWidget* comp(int k) { return place(QStringLiteral("picComp_%1").arg(k)); }
-    int visibleCount(const char* prefix, int count);
+    int visibleCount(const char* prefix, int count) {
+        int visible = 0;
+        for (int k = 1; k <= count; ++k)
+            visible +=
+                place(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(k))->isVisible();
+        return visible;
+    }
+    // No card on the hands, the desk or the piles.
+    bool tableIsIdle() {
+        return visibleCount("picHand", 10) + visibleCount("picComp", 10) +
+                   visibleCount("picDesk", 16) + visibleCount("picPile", 2) ==
+               0;
+    }
 
-    static void hover(QWidget* widget);
-    static void click(QWidget* widget);
+    static void hover(QWidget* widget) {
+        const QPointF centre(widget->rect().center());
+        QMouseEvent move(QEvent::MouseMove, centre, widget->mapToGlobal(centre), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+    static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
     // Points at and clicks a card of the human's hand, and a marked desk card if the play
     // waits for one. False when the human cannot act.
-    bool playOneCard(int preferredSlot = 1);
+    bool playOneCard(int preferredSlot = 1) {
+        if (!session().game.PlayerMayAct)
+            return false;
+        for (int k = 0; k < 10; ++k) {
+            CardWidget* card = hand((preferredSlot - 1 + k) % 10 + 1);
+            if (!card->isVisible() || !card->acceptsClicks())
+                continue;
+            hover(card);
+            click(card);
+            for (int d = 1; d <= 16 && session().game.PlayerMayAct && session().game.MatchPending;
+                 ++d) {
+                if (desk(d)->isVisible() && desk(d)->acceptsClicks()) {
+                    click(desk(d));
+                    break;
+                }
+            }
+            return true;
+        }
+        return false;
+    }
 
   private:
-    void build();
+    void build() {
+        m_form = std::make_unique<Form1>(m_folderPath, m_music);
+        session().options.DealSpeed = 0;
+        session().options.SoundEffectsOn = false;
+        m_form->show();
+    }
+
     QTemporaryDir m_folder;
     QString m_folderPath;
     SilentMusic m_music;
-    std::unique_ptr<DialogAnswerer> m_dialogs;
+    DialogAnswerer m_dialogs;
     std::unique_ptr<Form1> m_form;
 };
 
