@@ -14,10 +14,13 @@ namespace vm::testing_sound {
 
 namespace {
 
-// Writes `value` in `bytes` bytes, least significant first unless `big`.
-void Put(std::string& out, std::uint32_t value, int bytes, bool big = false) {
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * (big ? bytes - 1 - i : i))) & 0xFF);
+// Each value in its count of bytes: least significant first, or most when `big`.
+std::string Bytes(std::initializer_list<std::pair<std::uint32_t, int>> fields, bool big = false) {
+    std::string out;
+    for (const auto& [value, count] : fields)
+        for (int i = 0; i < count; ++i)
+            out += static_cast<char>(value >> (8 * (big ? count - 1 - i : i)));
+    return out;
 }
 
 }  // namespace
@@ -28,49 +31,29 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 void WriteWave(const std::string& path, double seconds) {
     constexpr std::uint32_t rate = 22050;
-    const auto frames = static_cast<std::uint32_t>(seconds * rate);
     std::string samples;
-    for (std::uint32_t i = 0; i < frames; ++i) {
+    for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(seconds * rate); ++i) {
         const double wave = std::sin(2 * std::numbers::pi * 440.0 * i / rate);
-        Put(samples, static_cast<std::uint16_t>(static_cast<std::int16_t>(wave * 16000)), 2);
+        samples += Bytes({{static_cast<std::uint16_t>(std::lround(wave * 16000)), 2}});
     }
-    std::string file = "RIFF";
-    Put(file, 36 + static_cast<std::uint32_t>(samples.size()), 4);
-    file += "WAVEfmt ";
-    Put(file, 16, 4);
-    Put(file, 1, 2);  // PCM
-    Put(file, 1, 2);  // mono
-    Put(file, rate, 4);
-    Put(file, rate * 2, 4);
-    Put(file, 2, 2);
-    Put(file, 16, 2);
-    file += "data";
-    Put(file, static_cast<std::uint32_t>(samples.size()), 4);
-    WriteBytes(path, file + samples);
+    const auto size = static_cast<std::uint32_t>(samples.size());
+    // PCM, mono, 16 bits a sample.
+    WriteBytes(path,
+               "RIFF" + Bytes({{36 + size, 4}}) + "WAVEfmt " +
+                   Bytes({{16, 4}, {1, 2}, {1, 2}, {rate, 4}, {rate * 2, 4}, {2, 2}, {16, 2}}) +
+                   "data" + Bytes({{size, 4}}) + samples);
 }
 
 void WriteMidi(const std::string& path, double seconds) {
-    constexpr std::uint32_t ticksPerQuarter = 480;  // at 120 beats a minute: 960 a second
-    std::string track;
-    track += std::string("\x00\xFF\x51\x03\x07\xA1\x20", 7);  // 500000 us a quarter
-    track += std::string("\x00\xC0\x00", 3);                  // piano
-    for (const char note : {'\x3C', '\x40', '\x43'}) {
-        track += std::string("\x00\x90", 2) + note + '\x64';
-    }
-    const auto ticks = static_cast<std::uint32_t>(seconds * 2 * ticksPerQuarter);  // < 2^14
-    track += {static_cast<char>(0x80 | (ticks >> 7)), static_cast<char>(ticks & 0x7F)};
-    track += std::string("\x80\x3C\x40", 3);
-    track += std::string("\x00\x80\x40\x40\x00\x80\x43\x40", 8);
-    track += std::string("\x00\xFF\x2F\x00", 4);
-
-    std::string file = "MThd";
-    Put(file, 6, 4, true);
-    Put(file, 0, 2, true);
-    Put(file, 1, 2, true);
-    Put(file, ticksPerQuarter, 2, true);
-    file += "MTrk";
-    Put(file, static_cast<std::uint32_t>(track.size()), 4, true);
-    WriteBytes(path, file + track);
+    // 480 ticks a quarter at 500000 us a quarter: 960 ticks a second, fewer than 2^14 in all.
+    const auto ticks = static_cast<std::uint32_t>(seconds * 960);
+    const std::string track =
+        std::string("\x00\xFF\x51\x03\x07\xA1\x20\x00\xC0\x00", 10) +          // tempo, piano
+        std::string("\x00\x90\x3C\x64\x00\x90\x40\x64\x00\x90\x43\x64", 12) +  // the chord
+        Bytes({{0x80 | (ticks >> 7), 1}, {ticks & 0x7F, 1}}) +                 // held so long
+        std::string("\x80\x3C\x40\x00\x80\x40\x40\x00\x80\x43\x40\x00\xFF\x2F\x00", 15);
+    WriteBytes(path, "MThd" + Bytes({{6, 4}, {0, 2}, {1, 2}, {480, 2}}, true) + "MTrk" +
+                         Bytes({{static_cast<std::uint32_t>(track.size()), 4}}, true) + track);
 }
 
 std::string ScratchFolder() {

@@ -28,26 +28,25 @@ class Monkey {
     void act() {
         ++m_events;
         const int kind = pick(14);
-        if (kind < 4 || (kind == 12 && !chance(4))) {
-            CardWidget* place = m_table.hand(pick(10) + 1);
-            if (place->isVisible())
+        if (kind == 12 && chance(4)) {
+            ++m_closes;  // the next run starts over the same folder
+            m_table.form().close();
+        } else if (kind < 4 || kind == 12) {
+            if (CardWidget* place = m_table.hand(pick(10) + 1); place->isVisible())
                 WindowFixture::hover(place);
         } else if (kind < 8) {
             static const std::pair<const char*, int> groups[] = {
                 {"picHand", 10}, {"picDesk", 16}, {"picComp", 10}, {"picPile", 2}, {"picMar", 4}};
             const auto& [prefix, count] = groups[pick(5)];
-            CardWidget* place = m_table.place(
-                QStringLiteral("%1_%2").arg(QString::fromLatin1(prefix)).arg(pick(count) + 1));
-            if (place->isVisible())
+            if (CardWidget* place =
+                    m_table.place(QStringLiteral("%1_%2").arg(prefix).arg(pick(count) + 1));
+                place->isVisible())
                 WindowFixture::click(place);
         } else if (kind < 12) {
             static const char* const commands[] = {
                 "mnuNew", "mnuAbort", "mnuPlayMatch", "mnuCPUMatch", "mnuDealPile",
                 "mnuNew", "mnuAbort", "mnuDebug",     "mnuSuit",     "mnuHighScores"};
             m_table.action(commands[pick(10)])->trigger();
-        } else if (kind == 12) {
-            ++m_closes;  // the next run starts over the same folder
-            m_table.form().close();
         } else {
             m_table.playOneCard(pick(10) + 1);  // so that the events meet every stage
         }
