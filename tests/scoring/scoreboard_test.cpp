@@ -24,11 +24,11 @@ class ScoreboardTest : public test::GridTest {
     }
 };
 
-TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
+TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoserThenADraw) {
     // 85 card points against 60; the plain cards count nowhere.
     Give(HumanSide, "jan_20 mar_20 aug_20 feb_10 apr_10 may_5 jan_0 feb_1");
     Give(ComputerSide, "nov_20 dec_20 jun_10 jul_10 sep_0");
-    const ScoreboardView view = BuildScoreboard(s.game);
+    ScoreboardView view = BuildScoreboard(s.game);
     EXPECT_EQ(view.Player.ScoreLabel, "Score Cards total =  85");
     EXPECT_EQ(view.CPU.ScoreLabel, "Score Cards total =  60");
     EXPECT_EQ(view.Player.MeldScoreLabel, "Meld Score total =  0");
@@ -36,8 +36,6 @@ TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
     EXPECT_EQ(view.Player.TotalLabel, "Winner  85");
     EXPECT_EQ(view.CPU.TotalLabel, " 60 Loser");
     EXPECT_EQ(view.GameResult, 1);
-    EXPECT_EQ(view.Player.GrandTotal, 85);
-    EXPECT_EQ(view.CPU.GrandTotal, 60);
     // Month order, within a month most valuable first.
     EXPECT_EQ(Filled(view.Player.ScoringCards, 6),
               test::Split("jan_20 feb_10 mar_20 apr_10 may_5 aug_20"));
@@ -46,26 +44,14 @@ TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoser) {
         Filled(side->MeldTitles, 0);
         Filled(side->MeldPictures, 0);
     }
-}
 
-TEST_F(ScoreboardTest, TheResultWordsFollowTheTotals) {
-    struct Case {
-        const char *human, *computer, *player, *cpu;
-        int result;
-    };
-    const Case cases[] = {{"jun_10", "nov_20", "Loser  10", " 20 Winner", 2},
-                          {"jun_10 jan_5 sep_5", "nov_20 jul_0", "Draw  20", " 20 Draw", 3},
-                          {"", "", "Draw  0", " 0 Draw", 3}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.player);
-        ResetTable(s);
-        Give(HumanSide, c.human);
-        Give(ComputerSide, c.computer);
-        const ScoreboardView view = BuildScoreboard(s.game);
-        EXPECT_EQ(view.Player.TotalLabel, c.player);
-        EXPECT_EQ(view.CPU.TotalLabel, c.cpu);
-        EXPECT_EQ(view.GameResult, c.result);
-    }
+    ResetTable(s);
+    Give(HumanSide, "jun_10 jan_5 sep_5");
+    Give(ComputerSide, "nov_20 jul_0");
+    view = BuildScoreboard(s.game);
+    EXPECT_EQ(view.Player.TotalLabel, "Draw  20");
+    EXPECT_EQ(view.CPU.TotalLabel, " 20 Draw");
+    EXPECT_EQ(view.GameResult, 3);
 }
 
 TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
@@ -101,7 +87,6 @@ TEST_F(ScoreboardTest, TwentyFiveScoringCardsFillTheTwentyFourPlaces) {
         s.game.CapturedPiles[1][record.Month][record.MonthRank] = record.CardName;
     const ScoreboardView view = BuildScoreboard(s.game);
     EXPECT_EQ(view.Player.CardTotal, 250);
-    EXPECT_EQ(view.Player.ScoringCards[1], "jan_20.bmp");
     EXPECT_NE(view.Player.ScoringCards[24], "");
 }
 

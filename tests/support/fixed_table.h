@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -62,16 +63,13 @@ inline std::string Dump(const std::string& filled) {
     return text;
 }
 
-// A session as the tests use it: sounds on, no real waiting, no files written.
+// A session as the tests use it: default options (sounds on, marked cards, no debugging),
+// no real waiting, no files written.
 inline void PrepareSession(Session& s, ScriptedHost& host, int dealSpeed = 1) {
     host.Attach(s);
     s.ProgramFolder = "/prog/";
     s.PersistRecords = false;
     s.options.DealSpeed = static_cast<std::int16_t>(dealSpeed);
-    s.options.SoundEffectsOn = true;
-    s.options.BackgroundMusicOn = false;
-    s.options.DebugMode = false;
-    s.options.ShowSuitsAndScores = true;
 }
 
 // A session on a cleared table with the deck in order, for tests of the grids and melds.
@@ -103,7 +101,7 @@ void FillSlots(OneBased<CardName, N>& slots, const Names& cards) {
         slots[static_cast<int>(i) + 1] = cards[i];
 }
 
-// Writes the layout into the session; the turn is not started (call NextTurn for that).
+// Writes the layout into a new session; the turn is not started (call NextTurn for that).
 inline void SetUpTable(Session& s, Layout layout) {
     Game& g = s.game;
     ResetTable(s);
@@ -155,10 +153,6 @@ inline void SetUpTable(Session& s, Layout layout) {
     }
     g.TurnSide = static_cast<std::int16_t>(layout.turnSide);
     g.GameInProgress = true;
-    g.LastDrawDone = false;
-    g.PlayerMayAct = false;
-    g.SelectedHandSlot = 0;
-    g.MatchPending = false;
     s.view.Menu.mnuAbort.Enabled = true;
     for (int zone = 1; zone <= 3; ++zone)
         RedrawZone(s, zone);
@@ -167,10 +161,8 @@ inline void SetUpTable(Session& s, Layout layout) {
 template <int N>
 Names Cards(const OneBased<CardName, N>& slots) {
     Names cards;
-    for (const CardName& card : slots) {
-        if (!card.empty())
-            cards.push_back(card);
-    }
+    std::copy_if(slots.begin(), slots.end(), std::back_inserter(cards),
+                 [](const CardName& card) { return !card.empty(); });
     return cards;
 }
 
@@ -191,19 +183,17 @@ inline bool AnyMarker(const TableView& view) {
            0;
 }
 
-inline int VisibleMonthPlaces(const TableView& view) {
-    int n = 0;
-    for (const auto& pile : view.MonthPiles) {
-        for (const CardPlace& place : pile)
-            n += place.Visible ? 1 : 0;
-    }
-    return n;
-}
-
 template <int N>
 int CountPlaces(const OneBased<CardPlace, N>& places, bool CardPlace::*flag) {
     return static_cast<int>(std::count_if(places.begin(), places.end(),
                                           [&](const CardPlace& place) { return place.*flag; }));
+}
+
+inline int VisibleMonthPlaces(const TableView& view) {
+    int n = 0;
+    for (const auto& pile : view.MonthPiles)
+        n += CountPlaces(pile, &CardPlace::Visible);
+    return n;
 }
 
 // The parts of a game that a player's input may change, for comparing before and after.
