@@ -30,7 +30,7 @@ inline constexpr std::array<std::array<std::int8_t, 21>, 12> RankByNumber = [] {
 }  // namespace detail
 
 [[gnu::always_inline]] inline std::int16_t Month(std::string_view name) {
-    if (name.size() < 3) return 13;
+    if (name.size() < 3) return NoMonth;
     const char b = name[1];
     const char c = name[2];
     switch (name[0]) {
@@ -54,12 +54,12 @@ inline constexpr std::array<std::array<std::int8_t, 21>, 12> RankByNumber = [] {
         case 'd': if (b == 'e' && c == 'c') return 12; break;
         default: break;
     }
-    return 13;
+    return NoMonth;
 }
 
 [[gnu::always_inline]] inline int CardIndex(std::string_view name) {
     const int month = Month(name);
-    if (month == 13) return -1;
+    if (month == NoMonth) return -1;
     const std::size_t underscore = IsPlainName(name) ? 4 : 3;
     if (name.size() < underscore + 6 || name[underscore] != '_') return -1;
     const char first = name[underscore + 1];
