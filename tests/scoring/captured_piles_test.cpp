@@ -36,11 +36,6 @@ TEST_F(CapturedPilesTest, ACardGoesToItsOwnCellAndItsValueToTheScore) {
     EXPECT_EQ(s.game.CapturedPiles, grids);
     EXPECT_EQ(s.game.PlayerScore, 20);
     EXPECT_EQ(s.view, view);
-    // There is no third side.
-    s.game.PlayerScore = 7;
-    ShowScore(s, 3);
-    ShowScore(s, 0);
-    EXPECT_EQ(s.view.lblPlayer, " 20");
 }
 
 TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
@@ -70,14 +65,6 @@ TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
     EXPECT_EQ(s.game.CapturedPiles[1][1][1], "jan_20.bmp");
     ClearCapturedPiles(s);
     EXPECT_EQ(s.game.CapturedPiles, decltype(s.game.CapturedPiles){});
-}
-
-TEST(MonthCaption, EachMonthItsCaptionAsWrittenAndNoneOutsideTheYear) {
-    EXPECT_EQ(MonthCaption(1), "January - Matsu (Pine)");
-    EXPECT_EQ(MonthCaption(4), "April -Fuji (Wisteria)");
-    EXPECT_EQ(MonthCaption(12), "December - Paulownia (Kiri)");
-    EXPECT_EQ(MonthCaption(0), "");
-    EXPECT_EQ(MonthCaption(13), "");
 }
 
 }  // namespace
