@@ -2,16 +2,15 @@
 // One scored play weighed by the computer's evaluation or by a pile draw's choice.
 
 #include <cstdint>
-#include <string>
-
+#include "game/card_name.h"
 #include "game/one_based.h"
 
 namespace vm {
 
 struct Candidate {
-    std::string HandCard;
+    CardName HandCard;
     std::int16_t HandSlot = 0;
-    std::string DeskCard;
+    CardName DeskCard;
     std::int16_t DeskSlot = 0;
     std::int16_t Score = 0;
     std::int16_t OwnMeldBonus = 0;

@@ -7,46 +7,27 @@
 namespace vm {
 namespace {
 
-constexpr std::array<std::string_view, 12> MonthAbbreviations = {
-    "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
-
-// Card numbers of ranks 1 to 4 for each month, January first.
-constexpr std::array<std::array<std::string_view, 4>, 12> CardNumbersByRank = {{
-    {"20", "5", "1", "0"},  {"10", "5", "1", "0"}, {"20", "5", "1", "0"},
-    {"10", "5", "1", "0"},  {"10", "5", "1", "0"}, {"10", "5", "1", "0"},
-    {"10", "5", "1", "0"},  {"20", "10", "1", "0"}, {"10", "5", "1", "0"},
-    {"10", "5", "1", "0"},  {"20", "10", "1", "0"}, {"20", "10", "5", "0"},
-}};
-
 // The initial order is the character-code order of the marked names: months alphabetically,
 // card numbers as text ("0" < "1" < "10" < "20" < "5").
 constexpr std::array<int, 12> MonthsInNameOrder = {4, 8, 12, 2, 1, 7, 6, 3, 5, 11, 10, 9};
-constexpr std::array<std::string_view, 5> NumbersInNameOrder = {"0", "1", "10", "20", "5"};
+constexpr std::array<int, 5> NumbersInNameOrder = {0, 1, 10, 20, 5};
 
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int RankOf(int month, std::string_view number) {
-    const auto& numbers = CardNumbersByRank[static_cast<std::size_t>(month - 1)];
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        if (numbers[i] == number) return static_cast<int>(i) + 1;
-    }
-    return 0;
-}
 
 // The deck in its initial order, named from one picture set; built once, copied per deal.
 CardTableType MakeInitialTable(bool showSuitsAndScores) {
     CardTableType table;
     int entry = 1;
     for (int month : MonthsInNameOrder) {
-        const auto abbreviation = MonthAbbreviations[static_cast<std::size_t>(month - 1)];
-        for (std::string_view number : NumbersInNameOrder) {
-            const int rank = RankOf(month, number);
+        const auto& ranks = detail::RankByNumber[static_cast<std::size_t>(month - 1)];
+        for (int number : NumbersInNameOrder) {
+            const int rank = ranks[static_cast<std::size_t>(number)];
             if (rank == 0) continue;
+            const int index = (month - 1) * 4 + rank - 1;
             CardRecord& record = table[entry++];
-            record.CardName = std::string(abbreviation) + "_" + std::string(number) + ".bmp";
-            record.Month = Month(record.CardName);
-            record.CardValue = CardValue(record.CardName);
-            if (!showSuitsAndScores) record.CardName = PlainName(record.CardName);
+            record.CardName = CardName::OfIndex(index, !showSuitsAndScores);
+            record.Month = static_cast<std::int16_t>(month);
+            record.CardValue = IndexValue(index);
             record.MonthRank = static_cast<std::int16_t>(rank);
         }
     }
@@ -71,21 +52,15 @@ std::int16_t CardValueOfUnusualName(std::string_view name) {
     return value == 1 ? 0 : value;
 }
 
-std::int16_t MonthRank(const CardTableType& table, std::string_view name) {
-    // Only the four records of the name's month can match; comparing the stored month first
-    // keeps this lookup cheap, as it runs for every captured card.
-    const std::int16_t month = Month(name);
+std::int16_t MonthRank(const CardTableType& table, const CardName& card) {
     for (const CardRecord& record : table) {
-        if (record.Month == month && record.CardName == name) return record.MonthRank;
+        if (record.CardName == card) return record.MonthRank;
     }
     return 0;
 }
 
-std::int16_t IndexValue(int index) {
-    static constexpr std::array<std::int16_t, 48> values = {
-        20, 5, 0, 0, 10, 5, 0, 0, 20, 5, 0, 0, 10, 5, 0, 0, 10, 5, 0, 0, 10, 5, 0, 0,
-        10, 5, 0, 0, 20, 10, 0, 0, 10, 5, 0, 0, 10, 5, 0, 0, 20, 10, 0, 0, 20, 10, 5, 0};
-    return values[static_cast<std::size_t>(index)];
+std::int16_t MonthRank(const CardTableType& table, std::string_view name) {
+    return MonthRank(table, CardName(name));
 }
 
 std::string CardSortKey(std::string_view name) {
@@ -95,10 +70,10 @@ std::string CardSortKey(std::string_view name) {
     return key;
 }
 
-CardName PlainName(std::string_view markedName) {
+std::string PlainName(std::string_view markedName) {
     const auto underscore = markedName.find('_');
-    if (underscore == std::string_view::npos) return CardName(markedName) + "o";
-    CardName plain(markedName.substr(0, underscore));
+    if (underscore == std::string_view::npos) return std::string(markedName) + "o";
+    std::string plain(markedName.substr(0, underscore));
     plain += 'o';
     plain += markedName.substr(underscore);
     return plain;
@@ -114,14 +89,13 @@ namespace {
 
 // For the deck's own names the text key orders exactly as month * 100 + (20 - value); any
 // other name falls back to the text key itself.
-bool HasNumericKey(std::string_view name, int& key) {
-    if (name.empty()) {
+bool HasNumericKey(const CardName& card, int& key) {
+    if (card.empty()) {
         key = 13 * 100 + 20;
         return true;
     }
-    const int index = CardIndex(name);
-    if (index < 0) return false;
-    key = (index / 4 + 1) * 100 + (20 - IndexValue(index));
+    if (!card.IsDeckCard()) return false;
+    key = Month(card) * 100 + (20 - CardValue(card));
     return true;
 }
 

@@ -1,19 +1,18 @@
 #pragma once
 // Cards are known by their CardName, which is also the file name of their picture.
-// Everything else about a card is derived from that text or looked up in the CardTable.
+// Everything else about a card is derived from that name or looked up in the CardTable.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "game/card_name.h"
 #include "game/one_based.h"
 
 namespace vm {
 
-using CardName = std::string;
-
 struct CardRecord {
-    std::string CardName;
+    vm::CardName CardName;
     std::int16_t Month = 0;
     std::int16_t CardValue = 0;
     std::int16_t MonthRank = 0;
@@ -29,12 +28,15 @@ inline constexpr int NoMonth = 13;
 // 1 to 12 for a name that begins with a month abbreviation ("jan" ... "dec", lower case);
 // 13 for anything else, the empty slot included.
 inline std::int16_t Month(std::string_view name);
+inline std::int16_t Month(const CardName& card);
 
 // 0, 5, 10 or 20 for a card of either picture set; 0 for the empty string.
 inline std::int16_t CardValue(std::string_view name);
+inline std::int16_t CardValue(const CardName& card);
 
 // The rank of the card within its month, from the CardTable entry of exactly that name;
 // 0 when no entry has it (an empty slot, or a name of the other picture set).
+std::int16_t MonthRank(const CardTableType& table, const CardName& card);
 std::int16_t MonthRank(const CardTableType& table, std::string_view name);
 
 // 0..47, (Month - 1) * 4 + MonthRank - 1, for a card name of either picture set spelled
@@ -44,7 +46,7 @@ inline bool IsPlainName(std::string_view name) {
     return name.size() > 4 && name[3] == 'o' && name[4] == '_';
 }
 // The value of the card with that index.
-std::int16_t IndexValue(int index);
+inline std::int16_t IndexValue(int index);
 
 // The text by which hands and the desk are sorted: month letter, blank, 20 - value.
 std::string CardSortKey(std::string_view name);
@@ -53,7 +55,7 @@ std::string CardSortKey(std::string_view name);
 void BuildCardTable(CardTableType& table, bool showSuitsAndScores);
 
 // The name a card has in the plain picture set: "o" before the first underscore.
-CardName PlainName(std::string_view markedName);
+std::string PlainName(std::string_view markedName);
 
 // Bubble passes of adjacent swaps until none is needed; equal keys never swap.
 template <int N>

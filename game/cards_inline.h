@@ -12,19 +12,31 @@ std::int16_t CardValueOfUnusualName(std::string_view name);
 
 namespace detail {
 
+// The card numbers of ranks 1 to 4 for each month, January first.
+inline constexpr std::array<std::array<std::int8_t, 4>, 12> NumbersByRank = {{
+    {20, 5, 1, 0}, {10, 5, 1, 0}, {20, 5, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0},
+    {10, 5, 1, 0}, {20, 10, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0}, {20, 10, 1, 0}, {20, 10, 5, 0},
+}};
+
 // Rank by card number (0, 1, 5, 10, 20) for each month; 0 where the month has no such card.
 inline constexpr std::array<std::array<std::int8_t, 21>, 12> RankByNumber = [] {
     std::array<std::array<std::int8_t, 21>, 12> table{};
-    constexpr std::array<std::array<int, 4>, 12> numbers = {{
-        {20, 5, 1, 0}, {10, 5, 1, 0}, {20, 5, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0},
-        {10, 5, 1, 0}, {20, 10, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0}, {20, 10, 1, 0}, {20, 10, 5, 0},
-    }};
     for (std::size_t m = 0; m < 12; ++m) {
         for (std::size_t r = 0; r < 4; ++r) {
-            table[m][static_cast<std::size_t>(numbers[m][r])] = static_cast<std::int8_t>(r + 1);
+            table[m][static_cast<std::size_t>(NumbersByRank[m][r])] = static_cast<std::int8_t>(r + 1);
         }
     }
     return table;
+}();
+
+// A card's value is its number, except that the "1" cards are worth nothing.
+inline constexpr std::array<std::int16_t, 48> ValueByIndex = [] {
+    std::array<std::int16_t, 48> values{};
+    for (std::size_t i = 0; i < 48; ++i) {
+        const int number = NumbersByRank[i / 4][i % 4];
+        values[i] = static_cast<std::int16_t>(number == 1 ? 0 : number);
+    }
+    return values;
 }();
 
 }  // namespace detail
@@ -80,9 +92,21 @@ inline constexpr std::array<std::array<std::int8_t, 21>, 12> RankByNumber = [] {
     return rank == 0 ? -1 : (month - 1) * 4 + rank - 1;
 }
 
+inline std::int16_t IndexValue(int index) { return detail::ValueByIndex[static_cast<std::size_t>(index)]; }
+
 inline std::int16_t CardValue(std::string_view name) {
     const int index = CardIndex(name);
     return index >= 0 ? IndexValue(index) : CardValueOfUnusualName(name);
+}
+
+[[gnu::always_inline]] inline std::int16_t Month(const CardName& card) {
+    if (card.IsDeckCard()) return static_cast<std::int16_t>(card.Index() / 4 + 1);
+    return card.empty() ? std::int16_t{NoMonth} : Month(std::string_view(card));
+}
+
+[[gnu::always_inline]] inline std::int16_t CardValue(const CardName& card) {
+    if (card.IsDeckCard()) return IndexValue(card.Index());
+    return card.empty() ? std::int16_t{0} : CardValueOfUnusualName(card);
 }
 
 }  // namespace vm

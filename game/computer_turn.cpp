@@ -107,7 +107,7 @@ int LeastValuableDiscard(Session& session) {
     int n = 0;
     for (int i = 1; i <= HandSlots::Size; ++i) {
         const CardName& handCard = game.CPUHand[i];
-        if (!handCard.empty()) SetCandidate(game, ++n, handCard, i, "", 0);
+        if (!handCard.empty()) SetCandidate(game, ++n, handCard, i, CardName(), 0);
     }
     AddBonuses(game, n);
     ShowDumpInDebugMode(session);

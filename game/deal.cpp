@@ -33,9 +33,9 @@ void ShuffleCards(Game& game) {
 }
 
 void DealCards(Game& game) {
-    game.Desk.Fill("");
-    game.PlayerHand.Fill("");
-    game.CPUHand.Fill("");
+    game.Desk.Fill(CardName());
+    game.PlayerHand.Fill(CardName());
+    game.CPUHand.Fill(CardName());
     int playerSlot = 0;
     int cpuSlot = 0;
     for (int k = 1; k <= 20; ++k) {

@@ -8,9 +8,12 @@ std::string CandidateDumpText(const Game& game) {
     std::string text;
     for (int k = 1; k <= 10; ++k) {
         const Candidate& c = game.CandidateTable[k];
-        text += "hand=" + c.HandCard + " desk=" + c.DeskCard + " score=" + NumberText(c.Score) +
-                " (" + NumberText(c.OwnMeldBonus) + "," + NumberText(c.OpenSetBonus) + "," +
-                NumberText(c.BlockBonus) + ")\r\n";
+        text += "hand=";
+        text += c.HandCard;
+        text += " desk=";
+        text += c.DeskCard;
+        text += " score=" + NumberText(c.Score) + " (" + NumberText(c.OwnMeldBonus) + "," +
+                NumberText(c.OpenSetBonus) + "," + NumberText(c.BlockBonus) + ")\r\n";
     }
     return text;
 }

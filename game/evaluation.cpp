@@ -57,7 +57,7 @@ bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
 
 // Calls visit(set) for each meld set the card belongs to, in table order.
 template <typename Visit>
-void ForEachSetOf(std::string_view card, Visit visit) {
+void ForEachSetOf(const CardName& card, Visit visit) {
     const int month = Month(card);
     const int value = CardValue(card);
     for (std::size_t i = 0; i < MeldSets.size(); ++i) {
@@ -77,7 +77,7 @@ bool AllFilledWith(const CapturedGrid& grid, const MeldSet& set, Cell own) {
 
 }  // namespace
 
-bool MeldSetBroken(const Game& game, std::string_view card) {
+bool MeldSetBroken(const Game& game, const CardName& card) {
     bool broken = false;
     ForEachSetOf(card, [&](const MeldSet& set) {
         if (set.CanBreak && AnyFilled(game.CapturedPiles[HumanSide], set) &&
@@ -88,7 +88,7 @@ bool MeldSetBroken(const Game& game, std::string_view card) {
     return broken;
 }
 
-std::int16_t OwnMeldBonus(const Game& game, std::string_view card) {
+std::int16_t OwnMeldBonus(const Game& game, const CardName& card) {
     // Judged as if the card lay in its own cell of the computer's grid; the grid itself is
     // never touched.
     const Cell cell{Month(card), MonthRank(game.CardTable, card)};
@@ -101,7 +101,7 @@ std::int16_t OwnMeldBonus(const Game& game, std::string_view card) {
     return bonus;
 }
 
-std::int16_t OpenSetBonus(const Game& game, std::string_view card) {
+std::int16_t OpenSetBonus(const Game& game, const CardName& card) {
     std::int16_t bonus = 0;
     ForEachSetOf(card, [&](const MeldSet& set) {
         if (!AnyFilled(game.CapturedPiles[HumanSide], set)) bonus = set.OpenSet;
@@ -109,7 +109,7 @@ std::int16_t OpenSetBonus(const Game& game, std::string_view card) {
     return bonus;
 }
 
-std::int16_t BlockBonus(const Game& game, std::string_view card) {
+std::int16_t BlockBonus(const Game& game, const CardName& card) {
     std::int16_t bonus = 0;
     ForEachSetOf(card, [&](const MeldSet& set) {
         if (AnyFilled(game.CapturedPiles[HumanSide], set)) bonus = set.Block;
@@ -121,13 +121,13 @@ void ClearCandidates(Game& game) {
     for (int i = 1; i <= 10; ++i) game.CandidateTable[i] = Candidate{};
 }
 
-void SetCandidate(Game& game, int n, std::string_view handCard, int handSlot,
-                  std::string_view deskCard, int deskSlot) {
+void SetCandidate(Game& game, int n, const CardName& handCard, int handSlot,
+                  const CardName& deskCard, int deskSlot) {
     Candidate& candidate = game.CandidateTable[n];
     candidate = Candidate{};
-    candidate.HandCard = std::string(handCard);
+    candidate.HandCard = handCard;
     candidate.HandSlot = static_cast<std::int16_t>(handSlot);
-    candidate.DeskCard = std::string(deskCard);
+    candidate.DeskCard = deskCard;
     candidate.DeskSlot = static_cast<std::int16_t>(deskSlot);
     candidate.Score = static_cast<std::int16_t>(CardValue(handCard) + CardValue(deskCard));
 }

@@ -66,8 +66,10 @@ void RedrawZone(Session& session, int zone) {
             place.Visible = !hand[slot].empty();
             if (!place.Visible) {
                 place.Picture.clear();
+            } else if (faceUp) {
+                place.Picture = hand[slot];
             } else {
-                place.Picture = faceUp ? hand[slot] : session.options.CardBackFile;
+                place.Picture = session.options.CardBackFile;
             }
         }
     } else if (zone == 3) {

@@ -1,6 +1,5 @@
 #include "game/game_state.h"
 
-
 namespace vm {
 
 HandSlots& Hand(Game& game, int side) { return side == HumanSide ? game.PlayerHand : game.CPUHand; }
@@ -55,9 +54,9 @@ constexpr std::uint64_t AllCards = (std::uint64_t{1} << 48) - 1;
 
 // Adds one card to the set of cards seen; false when it is no card of this deal's picture
 // set or has been seen already.
-int See(std::uint64_t& seen, std::string_view card, bool plainSet) {
-    const int index = CardIndex(card);
-    if (index < 0 || IsPlainName(card) != plainSet) return -1;
+int See(std::uint64_t& seen, const CardName& card, bool plainSet) {
+    const int index = card.Index();
+    if (index < 0 || card.IsPlain() != plainSet) return -1;
     const std::uint64_t bit = std::uint64_t{1} << index;
     if (seen & bit) return -1;
     seen |= bit;
@@ -85,15 +84,18 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std
 }  // namespace
 
 bool IsConsistent(const Game& game) {
-    const bool plainSet = IsPlainName(game.CardTable[1].CardName);
+    const bool plainSet = game.CardTable[1].CardName.IsPlain();
     if (game.PilePosition < 1 || game.PilePosition > 49) return false;
-    // The deck by its records' month and rank; the pile's cards are seen from there too.
+    // The deck: every record's name agrees with its month and rank, and no card is missing.
+    // The pile's cards are seen from there too.
     std::uint64_t deck = 0;
     std::uint64_t seen = 0;
     for (int position = 1; position <= 48; ++position) {
         const CardRecord& record = game.CardTable[position];
         const int index = (record.Month - 1) * 4 + record.MonthRank - 1;
-        if (index < 0 || index >= 48 || IsPlainName(record.CardName) != plainSet) return false;
+        if (index < 0 || record.CardName.Index() != index || record.CardName.IsPlain() != plainSet) {
+            return false;
+        }
         deck |= std::uint64_t{1} << index;
         if (position >= game.PilePosition) seen |= std::uint64_t{1} << index;
     }

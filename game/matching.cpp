@@ -13,7 +13,7 @@ namespace vm {
 namespace {
 
 // Stores a card in the human's grid and shows it in its month pile.
-void CaptureForHuman(Session& session, const std::string& card) {
+void CaptureForHuman(Session& session, const CardName& card) {
     const int rank = MonthRank(session.game.CardTable, card);
     CaptureCard(session, HumanSide, card, rank);
     ShowCapturedCard(session, HumanSide, card, rank);
@@ -50,9 +50,9 @@ void RemoveDeskCard(Session& session, int slot) {
     RedrawZone(session, 3);
 }
 
-void LayCardOnDesk(Session& session, std::string_view card) {
+void LayCardOnDesk(Session& session, const CardName& card) {
     Game& game = session.game;
-    game.Desk[game.DeskNextSlot] = std::string(card);
+    game.Desk[game.DeskNextSlot] = card;
     SortDesk(game);
     RedrawZone(session, 3);
     ++game.DeskNextSlot;
@@ -61,7 +61,7 @@ void LayCardOnDesk(Session& session, std::string_view card) {
 void PlayToDesk(Session& session) {
     Game& game = session.game;
     HideMarkers(session);
-    const std::string card = game.PlayerHand[game.SelectedHandSlot];
+    const CardName card = game.PlayerHand[game.SelectedHandSlot];
     LayCardOnDesk(session, card);
     RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
     PlayCardSound(session, "Card_down.wav");
@@ -75,8 +75,8 @@ void CaptureSingleMatch(Session& session) {
     game.MatchPending = false;
     int deskSlot = 0;
     for (int entry = 1; entry <= 3 && deskSlot == 0; ++entry) deskSlot = game.DeskMatchSlots[entry];
-    const std::string card = game.PlayerHand[game.SelectedHandSlot];
-    const std::string taken = game.Desk[deskSlot];
+    const CardName card = game.PlayerHand[game.SelectedHandSlot];
+    const CardName taken = game.Desk[deskSlot];
     CaptureForHuman(session, taken);
     RemoveDeskCard(session, deskSlot);
     PlayCardSound(session, "Card_up.wav");
@@ -94,8 +94,8 @@ void CaptureChosenMatch(Session& session, int deskSlot) {
     Game& game = session.game;
     HideMarkers(session);
     game.MatchPending = false;
-    const std::string card = game.PlayerHand[game.SelectedHandSlot];
-    const std::string taken = game.Desk[deskSlot];
+    const CardName card = game.PlayerHand[game.SelectedHandSlot];
+    const CardName taken = game.Desk[deskSlot];
     CaptureForHuman(session, taken);
     RemoveDeskCard(session, deskSlot);
     DisableDeskClicks(session);
@@ -109,7 +109,7 @@ void CaptureChosenMatch(Session& session, int deskSlot) {
 
 void CaptureThreeMatches(Session& session) {
     Game& game = session.game;
-    const std::string card = game.PlayerHand[game.SelectedHandSlot];
+    const CardName card = game.PlayerHand[game.SelectedHandSlot];
     // The desk is sorted only after all three are taken, so the recorded slots stay valid.
     std::string taken;
     for (int entry = 1; entry <= 3; ++entry) {

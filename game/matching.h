@@ -3,7 +3,7 @@
 // hands, desk and captured piles, and the human's four outcomes.
 
 #include <cstdint>
-#include <string_view>
+#include "game/card_name.h"
 
 namespace vm {
 
@@ -17,7 +17,7 @@ std::int16_t FindDeskMatches(Game& game, int month);
 void RemoveHandCard(Session& session, int side, int slot);
 void RemoveDeskCard(Session& session, int slot);
 // Writes the card to DeskNextSlot, sorts and redraws the desk, then advances DeskNextSlot.
-void LayCardOnDesk(Session& session, std::string_view card);
+void LayCardOnDesk(Session& session, const CardName& card);
 
 // The human's plays of the card in SelectedHandSlot: no match, one match, the chosen one of
 // two (desk slot d), all three.

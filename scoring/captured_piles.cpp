@@ -32,21 +32,21 @@ std::string_view MonthCaption(int month) {
     return MonthCaptions[static_cast<std::size_t>(month - 1)];
 }
 
-void CaptureCard(Session& session, int side, std::string_view card, int rank) {
+void CaptureCard(Session& session, int side, const CardName& card, int rank) {
     const int month = Month(card);
     // A card that is not one of the deck's has no cell; storing it would corrupt the grid.
     if (!IsCell(month, rank) || (side != HumanSide && side != ComputerSide)) return;
-    session.game.CapturedPiles[side][month][rank] = std::string(card);
+    session.game.CapturedPiles[side][month][rank] = card;
     Score(session.game, side) = static_cast<std::int16_t>(Score(session.game, side) + CardValue(card));
     ShowScore(session, side);
 }
 
-void ShowCapturedCard(Session& session, int /*side*/, std::string_view card, int rank) {
+void ShowCapturedCard(Session& session, int /*side*/, const CardName& card, int rank) {
     const int month = Month(card);
     if (!IsCell(month, rank)) return;
     CardPlace& place = session.view.MonthPiles[month][rank];
     place.Visible = true;
-    place.Picture = std::string(card);
+    place.Picture = card;
 }
 
 void ShowCapturedView(Session& session, int side) {
@@ -72,7 +72,7 @@ void ClearCapturedView(Session& session) {
 
 void ClearCapturedPiles(Session& session) {
     for (CapturedGrid& grid : session.game.CapturedPiles) {
-        for (auto& row : grid) row.Fill("");
+        for (auto& row : grid) row.Fill(CardName());
     }
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The captured grids, the running scores, and the month piles of the window that show them.
 
-#include <string>
 #include <string_view>
+
+#include "game/card_name.h"
 
 namespace vm {
 
@@ -11,8 +12,8 @@ struct Session;
 // The fixed caption of a month's pile on the window, month 1..12.
 std::string_view MonthCaption(int month);
 
-void CaptureCard(Session& session, int side, std::string_view card, int rank);
-void ShowCapturedCard(Session& session, int side, std::string_view card, int rank);
+void CaptureCard(Session& session, int side, const CardName& card, int rank);
+void ShowCapturedCard(Session& session, int side, const CardName& card, int rank);
 void ShowCapturedView(Session& session, int side);
 void ClearCapturedView(Session& session);
 void ClearCapturedPiles(Session& session);

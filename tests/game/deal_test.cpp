@@ -128,7 +128,7 @@ TEST(DealNewGame, TenThousandDealsFollowTheRulesAreSoundAndFairAndAreShown) {
             ASSERT_EQ(view.picHand[slot].Picture, g.PlayerHand[slot]);
             ASSERT_TRUE(view.picHand[slot].Visible && view.picHand[slot].Enabled);
             ASSERT_TRUE(view.picComp[slot].Visible);
-            ASSERT_EQ(view.picComp[slot].Picture, debug ? g.CPUHand[slot] : "red_back.bmp");
+            ASSERT_EQ(view.picComp[slot].Picture, debug ? g.CPUHand[slot].Text() : "red_back.bmp");
         }
         for (int slot = 1; slot <= 16; ++slot) {
             ASSERT_EQ(view.picDesk[slot].Visible, slot <= 8);

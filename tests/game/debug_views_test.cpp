@@ -13,15 +13,15 @@ namespace {
 
 TEST(CandidateDump, TenLinesWithSignPositionsAndClearedEntries) {
     Game game;
-    const Candidate filler{"jan_20.bmp", 1, "jan_1.bmp", 2, 33, 0, 13, 0};
+    const Candidate filler{CardName("jan_20.bmp"), 1, CardName("jan_1.bmp"), 2, 33, 0, 13, 0};
     game.CandidateTable.Fill(filler);
     // Clearing empties the first ten entries only; entries beyond the tenth are never listed.
     ClearCandidates(game);
     EXPECT_EQ(CandidateDumpText(game), test::Dump(""));
     EXPECT_EQ(game.CandidateTable[11], filler);
-    game.CandidateTable[1] = Candidate{"jul_10.bmp", 3, "jul_0.bmp", 5, 10, 0, 0, 0};
-    game.CandidateTable[2] = Candidate{"jan_20.bmp", 1, "", 0, 33, 0, 13, 0};
-    game.CandidateTable[3] = Candidate{"x", 0, "y", 0, -5, -1, 20, 50};
+    game.CandidateTable[1] = Candidate{CardName("jul_10.bmp"), 3, CardName("jul_0.bmp"), 5, 10, 0, 0, 0};
+    game.CandidateTable[2] = Candidate{CardName("jan_20.bmp"), 1, CardName(""), 0, 33, 0, 13, 0};
+    game.CandidateTable[3] = Candidate{CardName("x"), 0, CardName("y"), 0, -5, -1, 20, 50};
     EXPECT_EQ(CandidateDumpText(game),
               test::Dump("hand=jul_10.bmp desk=jul_0.bmp score= 10 ( 0, 0, 0)\n"
                          "hand=jan_20.bmp desk= score= 33 ( 0, 13, 0)\n"

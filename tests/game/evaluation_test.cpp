@@ -62,10 +62,10 @@ TEST(OwnMeldBonus, ANameWithoutACellGetsNothingAndWritesNothing) {
     Game game = WithGrids("", "may_10 may_5 may_1 may_0");
     const auto grids = game.CapturedPiles;
     for (const char* card : {"Jan_20.bmp", "mayo_10.bmp", ""})
-        EXPECT_EQ(OwnMeldBonus(game, card), 0) << card;
+        EXPECT_EQ(OwnMeldBonus(game, CardName(card)), 0) << card;
     EXPECT_EQ(game.CapturedPiles, grids);
     // Three of the four is no meld yet.
-    EXPECT_EQ(OwnMeldBonus(WithGrids("", "may_5 may_1"), "may_10.bmp"), 0);
+    EXPECT_EQ(OwnMeldBonus(WithGrids("", "may_5 may_1"), CardName("may_10.bmp")), 0);
 }
 
 }  // namespace

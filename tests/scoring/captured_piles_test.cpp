@@ -29,10 +29,10 @@ TEST_F(CapturedPilesTest, ACardGoesToItsOwnCellAndItsValueToTheScore) {
     // Cards without a cell are ignored, never written out of range.
     const auto grids = s.game.CapturedPiles;
     const TableView view = s.view;
-    CaptureCard(s, HumanSide, "Jan_20.bmp", 1);
-    CaptureCard(s, HumanSide, "jan_20.bmp", 0);
-    CaptureCard(s, HumanSide, "jan_20.bmp", 5);
-    ShowCapturedCard(s, HumanSide, "Jan_20.bmp", 1);
+    CaptureCard(s, HumanSide, CardName("Jan_20.bmp"), 1);
+    CaptureCard(s, HumanSide, CardName("jan_20.bmp"), 0);
+    CaptureCard(s, HumanSide, CardName("jan_20.bmp"), 5);
+    ShowCapturedCard(s, HumanSide, CardName("Jan_20.bmp"), 1);
     EXPECT_EQ(s.game.CapturedPiles, grids);
     EXPECT_EQ(s.game.PlayerScore, 20);
     EXPECT_EQ(s.view, view);

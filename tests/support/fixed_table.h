@@ -82,7 +82,8 @@ class GridTest : public ::testing::Test {
     }
     // Captures the cards as a play does: into the grid, and the human's into the month piles.
     void Give(int side, const std::string& cards) {
-        for (const std::string& card : Split(cards)) {
+        for (const std::string& name : Split(cards)) {
+            const CardName card(name);
             const int rank = MonthRank(s.game.CardTable, card);
             CaptureCard(s, side, card, rank);
             if (side == HumanSide)
@@ -96,7 +97,7 @@ class GridTest : public ::testing::Test {
 
 template <int N>
 void FillSlots(OneBased<CardName, N>& slots, const Names& cards) {
-    slots.Fill("");
+    slots.Fill(CardName());
     for (std::size_t i = 0; i < cards.size(); ++i)
         slots[static_cast<int>(i) + 1] = cards[i];
 }
@@ -140,8 +141,8 @@ inline void SetUpTable(Session& s, Layout layout) {
     g.HandCount[ComputerSide] = static_cast<std::int16_t>(layout.cpu.size());
     g.DeskNextSlot = static_cast<std::int16_t>(layout.desk.size() + 1);
     for (int side = 1; side <= 2; ++side) {
-        for (const std::string& card : side == HumanSide ? layout.humanGrid : layout.cpuGrid)
-            CaptureCard(s, side, card, MonthRank(g.CardTable, card));
+        for (const std::string& name : side == HumanSide ? layout.humanGrid : layout.cpuGrid)
+            CaptureCard(s, side, CardName(name), MonthRank(g.CardTable, name));
         // A meld already complete in a grid counts as announced and scored earlier in the game.
         for (int meld = 1; meld <= MeldCount; ++meld) {
             if (MeldComplete(g.CapturedPiles[side], meld)) {
@@ -166,10 +167,12 @@ Names Cards(const OneBased<CardName, N>& slots) {
     return cards;
 }
 
-// Every entry of a row, for comparing whole rows in one expectation.
+// Every entry of a row, for comparing whole rows in one expectation; cards as their names.
 template <typename Row>
 auto All(const Row& row) {
-    return std::vector<std::decay_t<decltype(*row.begin())>>(row.begin(), row.end());
+    using Entry = std::decay_t<decltype(*row.begin())>;
+    using Shown = std::conditional_t<std::is_same_v<Entry, CardName>, std::string, Entry>;
+    return std::vector<Shown>(row.begin(), row.end());
 }
 
 template <typename Row>
