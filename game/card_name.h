@@ -32,6 +32,11 @@ public:
     bool IsPlain() const { return code_ > DeckSize && code_ <= 2 * DeckSize; }
     // 0..47, (Month - 1) * 4 + MonthRank - 1, for a card of either picture set; -1 otherwise.
     int Index() const { return IsDeckCard() ? static_cast<int>((code_ - 1) % DeckSize) : -1; }
+    // The index when the card is of the given picture set; -1 otherwise.
+    int IndexIn(bool plainSet) const {
+        const std::uint32_t index = code_ - (plainSet ? DeckSize + 1 : 1);
+        return index < DeckSize ? static_cast<int>(index) : -1;
+    }
 
     const std::string& Text() const;
     operator const std::string&() const { return Text(); }  // NOLINT(google-explicit-constructor)

@@ -87,33 +87,43 @@ void BuildCardTable(CardTableType& table, bool showSuitsAndScores) {
 
 namespace {
 
-// For the deck's own names the text key orders exactly as month * 100 + (20 - value); any
-// other name falls back to the text key itself.
+// For the deck's own names the text key orders exactly as month * 100 + (20 - value), and the
+// empty slot as month 13 with value 0; any other name falls back to the text key itself.
+constexpr int EmptySlotKey = 13 * 100 + 20;
+constexpr std::array<int, 48> NumericKeyByIndex = [] {
+    std::array<int, 48> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = static_cast<int>(i / 4 + 1) * 100 + 20 - detail::ValueByIndex[i];
+    }
+    return keys;
+}();
+
 bool HasNumericKey(const CardName& card, int& key) {
     if (card.empty()) {
-        key = 13 * 100 + 20;
+        key = EmptySlotKey;
         return true;
     }
-    if (!card.IsDeckCard()) return false;
-    key = Month(card) * 100 + (20 - CardValue(card));
+    const int index = card.Index();
+    if (index < 0) return false;
+    key = NumericKeyByIndex[static_cast<std::size_t>(index)];
     return true;
 }
 
 // Moves each card left past the cards with greater keys: a stable sort, so it leaves the
 // cards exactly where repeated passes of adjacent swaps would, with far fewer moves.
-template <int N, typename Key>
-void StableSort(OneBased<CardName, N>& slots, OneBased<Key, N>& keys) {
-    for (int i = 2; i <= N; ++i) {
+template <typename Cards, typename Keys>
+void StableSort(Cards cards, Keys keys, int count) {
+    for (int i = 1; i < count; ++i) {
         if (!(keys[i - 1] > keys[i])) continue;
-        Key key = std::move(keys[i]);
-        CardName card = std::move(slots[i]);
+        auto key = std::move(keys[i]);
+        CardName card = cards[i];
         int j = i - 1;
-        for (; j >= 1 && keys[j] > key; --j) {
+        for (; j >= 0 && keys[j] > key; --j) {
             keys[j + 1] = std::move(keys[j]);
-            slots[j + 1] = std::move(slots[j]);
+            cards[j + 1] = cards[j];
         }
         keys[j + 1] = std::move(key);
-        slots[j + 1] = std::move(card);
+        cards[j + 1] = card;
     }
 }
 
@@ -121,16 +131,16 @@ void StableSort(OneBased<CardName, N>& slots, OneBased<Key, N>& keys) {
 
 template <int N>
 void SortSlots(OneBased<CardName, N>& slots) {
-    OneBased<int, N> numericKeys;
+    std::array<int, N> numericKeys{};
     bool numeric = true;
-    for (int i = 1; i <= N && numeric; ++i) numeric = HasNumericKey(slots[i], numericKeys[i]);
+    for (int i = 0; i < N && numeric; ++i) numeric = HasNumericKey(slots.begin()[i], numericKeys[static_cast<std::size_t>(i)]);
     if (numeric) {
-        StableSort(slots, numericKeys);
+        StableSort(slots.begin(), numericKeys.begin(), N);
         return;
     }
-    OneBased<std::string, N> keys;
-    for (int i = 1; i <= N; ++i) keys[i] = CardSortKey(slots[i]);
-    StableSort(slots, keys);
+    std::array<std::string, N> keys;
+    for (int i = 0; i < N; ++i) keys[static_cast<std::size_t>(i)] = CardSortKey(slots.begin()[i]);
+    StableSort(slots.begin(), keys.begin(), N);
 }
 
 template void SortSlots<10>(HandSlots&);

@@ -14,9 +14,13 @@
 namespace vm {
 namespace {
 
-bool HasCapture(Game& game) {
+bool HasCapture(const Game& game) {
+    unsigned deskMonths = 0;
+    for (const CardName& card : game.Desk) {
+        if (!card.empty()) deskMonths |= 1U << Month(card);
+    }
     for (const CardName& card : game.CPUHand) {
-        if (!card.empty() && FindDeskMatches(game, Month(card)) >= 1) return true;
+        if (!card.empty() && (deskMonths & (1U << Month(card))) != 0) return true;
     }
     return false;
 }
@@ -68,7 +72,7 @@ void CaptureMove(Session& session) {
     RemoveDeskCard(session, choice.DeskSlot);
     CheckMelds(session, ComputerSide);
     ShowScore(session, ComputerSide);
-    session.host.PlayCompleted({ComputerSide, false, choice.HandCard, deskCard});
+    session.host.PlayCompleted({ComputerSide, false, choice.HandCard, {deskCard}});
 }
 
 int FirstHandSlotOfMonth(const Game& game, int month) {
@@ -137,7 +141,7 @@ void DiscardMove(Session& session) {
     const CardName card = game.CPUHand[slot];
     LayCardOnDesk(session, card);
     RemoveHandCard(session, ComputerSide, slot);
-    session.host.PlayCompleted({ComputerSide, false, card, ""});
+    session.host.PlayCompleted({ComputerSide, false, card, {}});
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "game/evaluation.h"
 
 #include <array>
+#include <bit>
 #include <initializer_list>
 
 namespace vm {
@@ -29,14 +30,14 @@ constexpr std::array<MeldSet, 6> MeldSets = {{
     {{{{1, 1}, {3, 1}, {8, 1}, {11, 1}, {12, 1}}}, 5, 50, 13, 50, true},
 }};
 
-bool IsOneOf(int value, std::initializer_list<int> values) {
+constexpr bool IsOneOf(int value, std::initializer_list<int> values) {
     for (int v : values) {
         if (v == value) return true;
     }
     return false;
 }
 
-bool Belongs(std::size_t set, int month, int value) {
+constexpr bool Belongs(std::size_t set, int month, int value) {
     switch (set) {
         case 0: return IsOneOf(month, {1, 2, 3}) && value == 5;
         case 1: return IsOneOf(month, {6, 9, 10}) && value == 5;
@@ -47,10 +48,29 @@ bool Belongs(std::size_t set, int month, int value) {
     }
 }
 
+// The sets a card of that month and value belongs to, one bit each in table order.
+constexpr unsigned SetsOf(int month, int value) {
+    unsigned sets = 0;
+    for (std::size_t i = 0; i < MeldSets.size(); ++i) {
+        if (Belongs(i, month, value)) sets |= 1U << i;
+    }
+    return sets;
+}
+
+// Worked out once for the deck, as the computer weighs every card it might play.
+constexpr std::array<unsigned, 48> SetsByIndex = [] {
+    std::array<unsigned, 48> sets{};
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        sets[i] = SetsOf(static_cast<int>(i / 4 + 1), detail::ValueByIndex[i]);
+    }
+    return sets;
+}();
+
+const CardName& At(const CapturedGrid& grid, Cell cell) { return grid[cell.Month][cell.Rank]; }
+
 bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
     for (int i = 0; i < set.CellCount; ++i) {
-        const Cell cell = set.Cells[static_cast<std::size_t>(i)];
-        if (!grid[cell.Month][cell.Rank].empty()) return true;
+        if (!At(grid, set.Cells[static_cast<std::size_t>(i)]).empty()) return true;
     }
     return false;
 }
@@ -58,11 +78,10 @@ bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
 // Calls visit(set) for each meld set the card belongs to, in table order.
 template <typename Visit>
 void ForEachSetOf(const CardName& card, Visit visit) {
-    const int month = Month(card);
-    const int value = CardValue(card);
-    for (std::size_t i = 0; i < MeldSets.size(); ++i) {
-        if (Belongs(i, month, value)) visit(MeldSets[i]);
-    }
+    const int index = card.Index();
+    unsigned sets = index >= 0 ? SetsByIndex[static_cast<std::size_t>(index)]
+                               : SetsOf(Month(card), CardValue(card));
+    for (; sets != 0; sets &= sets - 1) visit(MeldSets[static_cast<std::size_t>(std::countr_zero(sets))]);
 }
 
 // Whether every cell of the set is filled once `own` is filled too.
@@ -70,7 +89,7 @@ bool AllFilledWith(const CapturedGrid& grid, const MeldSet& set, Cell own) {
     for (int i = 0; i < set.CellCount; ++i) {
         const Cell cell = set.Cells[static_cast<std::size_t>(i)];
         const bool isOwn = cell.Month == own.Month && cell.Rank == own.Rank;
-        if (!isOwn && grid[cell.Month][cell.Rank].empty()) return false;
+        if (!isOwn && At(grid, cell).empty()) return false;
     }
     return true;
 }

@@ -61,15 +61,14 @@ void RedrawZone(Session& session, int zone) {
         const HandSlots& hand = zone == 1 ? game.PlayerHand : game.CPUHand;
         auto& places = zone == 1 ? session.view.picHand : session.view.picComp;
         const bool faceUp = zone == 1 || session.options.DebugMode;
+        const CardName back = faceUp ? CardName() : CardName(session.options.CardBackFile);
         for (int slot = 1; slot <= HandSlots::Size; ++slot) {
             CardPlace& place = places[slot];
             place.Visible = !hand[slot].empty();
             if (!place.Visible) {
                 place.Picture.clear();
-            } else if (faceUp) {
-                place.Picture = hand[slot];
             } else {
-                place.Picture = session.options.CardBackFile;
+                place.Picture = faceUp ? hand[slot] : back;
             }
         }
     } else if (zone == 3) {

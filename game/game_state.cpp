@@ -1,5 +1,8 @@
 #include "game/game_state.h"
 
+#include <array>
+#include <bit>
+
 namespace vm {
 
 HandSlots& Hand(Game& game, int side) { return side == HumanSide ? game.PlayerHand : game.CPUHand; }
@@ -42,43 +45,70 @@ int CountCapturedMonth(const Game& game, int month, int side) {
 }
 
 bool DeskMonthAtLeast(const Game& game, int n) {
+    std::array<int, NoMonth + 1> counts{};
+    for (const CardName& card : game.Desk) {
+        if (!card.empty()) ++counts[static_cast<std::size_t>(Month(card))];
+    }
     for (int month = 1; month <= 12; ++month) {
-        if (CountDeskMonth(game, month) >= n) return true;
+        if (counts[static_cast<std::size_t>(month)] >= n) return true;
     }
     return false;
 }
 
 namespace {
 
-constexpr std::uint64_t AllCards = (std::uint64_t{1} << 48) - 1;
+constexpr std::uint64_t Bit(int index) { return std::uint64_t{1} << index; }
 
-// Adds one card to the set of cards seen; false when it is no card of this deal's picture
-// set or has been seen already.
-int See(std::uint64_t& seen, const CardName& card, bool plainSet) {
-    const int index = card.Index();
-    if (index < 0 || card.IsPlain() != plainSet) return -1;
-    const std::uint64_t bit = std::uint64_t{1} << index;
-    if (seen & bit) return -1;
-    seen |= bit;
-    return index;
-}
-
-// Cards first, then empty slots; cards ordered by month, then by value from high to low.
+// Cards first, then empty slots; cards of this deal's set, ordered by month, then by value
+// from high to low, each added to the cards seen and none seen before.
 template <int N>
 bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std::uint64_t& seen,
                       bool plainSet) {
     int count = 0;
     int previousKey = 0;
-    for (int i = 1; i <= N; ++i) {
-        const CardName& card = slots[i];
-        if (card.empty()) continue;
-        const int index = See(seen, card, plainSet);
-        if (i != ++count || index < 0) return false;
+    for (const CardName& card : slots) {
+        if (card.empty()) break;
+        const int index = card.IndexIn(plainSet);
+        if (index < 0 || (seen & Bit(index)) != 0) return false;
+        seen |= Bit(index);
         const int key = index / 4 * 100 + 20 - IndexValue(index);
         if (key < previousKey) return false;
         previousKey = key;
+        ++count;
+    }
+    for (auto rest = slots.begin() + count; rest != slots.end(); ++rest) {
+        if (!rest->empty()) return false;
     }
     return count == expectedCount;
+}
+
+// Each cell of both grids holds nothing or the one card that belongs there, and no card lies
+// in both; adds up how many cards the grids hold. Written without branches on the cells, as
+// most are empty and this runs after every play.
+bool GridsSound(const CapturedGrid& human, const CapturedGrid& computer, bool plainSet, int& count) {
+    const CardName* h = &human[1][1];
+    const CardName* c = &computer[1][1];
+    bool sound = true;
+    int filled = 0;
+    for (int index = 0; index < 48; ++index) {
+        const CardName own = CardName::OfIndex(index, plainSet);
+        const bool hasH = !h[index].empty();
+        const bool hasC = !c[index].empty();
+        sound &= (!hasH | (h[index] == own)) & (!hasC | (c[index] == own)) & !(hasH & hasC);
+        filled += hasH + hasC;
+    }
+    count = filled;
+    return sound;
+}
+
+bool InNoGrid(const Game& game, std::uint64_t cards) {
+    const CardName* h = &game.CapturedPiles[HumanSide][1][1];
+    const CardName* c = &game.CapturedPiles[ComputerSide][1][1];
+    for (; cards != 0; cards &= cards - 1) {
+        const int index = std::countr_zero(cards);
+        if (!h[index].empty() || !c[index].empty()) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -86,37 +116,22 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std
 bool IsConsistent(const Game& game) {
     const bool plainSet = game.CardTable[1].CardName.IsPlain();
     if (game.PilePosition < 1 || game.PilePosition > 49) return false;
-    // The deck: every record's name agrees with its month and rank, and no card is missing.
-    // The pile's cards are seen from there too.
-    std::uint64_t deck = 0;
+    // The pile, the hands and the desk hold cards of one picture set, each once.
     std::uint64_t seen = 0;
-    for (int position = 1; position <= 48; ++position) {
-        const CardRecord& record = game.CardTable[position];
-        const int index = (record.Month - 1) * 4 + record.MonthRank - 1;
-        if (index < 0 || record.CardName.Index() != index || record.CardName.IsPlain() != plainSet) {
-            return false;
-        }
-        deck |= std::uint64_t{1} << index;
-        if (position >= game.PilePosition) seen |= std::uint64_t{1} << index;
+    for (int position = game.PilePosition; position <= 48; ++position) {
+        const int index = game.CardTable[position].CardName.IndexIn(plainSet);
+        if (index < 0 || (seen & Bit(index)) != 0) return false;
+        seen |= Bit(index);
     }
-    if (deck != AllCards) return false;
     if (!SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], seen, plainSet) ||
         !SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], seen, plainSet) ||
         !SortedAndCompact(game.Desk, game.DeskNextSlot - 1, seen, plainSet)) {
         return false;
     }
-    for (int side = 1; side <= 2; ++side) {
-        for (int month = 1; month <= 12; ++month) {
-            for (int rank = 1; rank <= 4; ++rank) {
-                const CardName& card = game.CapturedPiles[side][month][rank];
-                if (card.empty()) continue;
-                if (See(seen, card, plainSet) != (month - 1) * 4 + rank - 1) {
-                    return false;
-                }
-            }
-        }
-    }
-    return seen == AllCards;
+    // The grids hold other cards, and all of them together make the whole deck.
+    int captured = 0;
+    return GridsSound(game.CapturedPiles[HumanSide], game.CapturedPiles[ComputerSide], plainSet, captured) &&
+           InNoGrid(game, seen) && std::popcount(seen) + captured == 48;
 }
 
 }  // namespace vm

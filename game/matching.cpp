@@ -1,6 +1,6 @@
 #include "game/matching.h"
 
-#include <string>
+#include <array>
 
 #include "game/flow.h"
 #include "game/pile_draw.h"
@@ -66,7 +66,7 @@ void PlayToDesk(Session& session) {
     RemoveHandCard(session, HumanSide, game.SelectedHandSlot);
     PlayCardSound(session, "Card_down.wav");
     game.SelectedHandSlot = 0;
-    session.host.PlayCompleted({HumanSide, false, card, ""});
+    session.host.PlayCompleted({HumanSide, false, card, {}});
 }
 
 void CaptureSingleMatch(Session& session) {
@@ -87,7 +87,7 @@ void CaptureSingleMatch(Session& session) {
     PlayCardSound(session, "Card_up.wav");
     CheckMelds(session, HumanSide);
     ShowScore(session, HumanSide);
-    session.host.PlayCompleted({HumanSide, false, card, taken});
+    session.host.PlayCompleted({HumanSide, false, card, {taken}});
 }
 
 void CaptureChosenMatch(Session& session, int deskSlot) {
@@ -104,19 +104,18 @@ void CaptureChosenMatch(Session& session, int deskSlot) {
     game.SelectedHandSlot = 0;
     CheckMelds(session, HumanSide);
     ShowScore(session, HumanSide);
-    session.host.PlayCompleted({HumanSide, false, card, taken});
+    session.host.PlayCompleted({HumanSide, false, card, {taken}});
 }
 
 void CaptureThreeMatches(Session& session) {
     Game& game = session.game;
     const CardName card = game.PlayerHand[game.SelectedHandSlot];
     // The desk is sorted only after all three are taken, so the recorded slots stay valid.
-    std::string taken;
+    std::array<CardName, 3> taken{};
     for (int entry = 1; entry <= 3; ++entry) {
         const int deskSlot = game.DeskMatchSlots[entry];
         if (deskSlot <= 0) continue;
-        if (!taken.empty()) taken += ',';
-        taken += game.Desk[deskSlot];
+        taken[static_cast<std::size_t>(entry - 1)] = game.Desk[deskSlot];
         CaptureForHuman(session, game.Desk[deskSlot]);
         game.Desk[deskSlot].clear();
         --game.DeskNextSlot;

@@ -1,15 +1,19 @@
 #include "game/number_text.h"
 
+#include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace vm {
 
 std::string NumberText(int value) {
-    std::string text = value >= 0 ? std::string(1, ' ') : std::string();
-    text += std::to_string(value);
-    return text;
+    // A blank where the minus sign would stand; written once, as this runs on every capture.
+    std::array<char, 16> buffer{' '};
+    const auto written = std::to_chars(buffer.data() + 1, buffer.data() + buffer.size(), value);
+    const char* first = value >= 0 ? buffer.data() : buffer.data() + 1;
+    return std::string(first, static_cast<std::size_t>(written.ptr - first));
 }
 
 double ReadDecimal(std::string_view text) {

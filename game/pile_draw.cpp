@@ -90,7 +90,7 @@ void DrawFromPile(Session& session) {
 
     const int count = FindDeskMatches(game, month);
     int chosen = 0;
-    std::string taken;
+    CardName taken;
     game.MatchPending = count > 0;
     if (count == 1) {
         chosen = game.DeskMatchSlots[1];
@@ -107,7 +107,7 @@ void DrawFromPile(Session& session) {
     if (game.PilePosition >= 48) game.LastDrawDone = true;
     ++game.PilePosition;
     session.view.lblCards[side] = NumberText((49 - game.PilePosition) / 2);
-    session.host.PlayCompleted({side, true, card, taken});
+    session.host.PlayCompleted({side, true, card, {taken}});
 }
 
 }  // namespace vm

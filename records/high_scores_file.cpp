@@ -69,6 +69,7 @@ void ReadHighScores(Session& session) {
 }
 
 bool WriteHighScores(Session& session) {
+    if (!session.PersistRecords) return false;  // nothing to format for a file never written
     return SaveDataFile(session, SavedFile::HighScores, FormatHighScores(session.highScores));
 }
 

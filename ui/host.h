@@ -3,8 +3,10 @@
 // player. The window implements it with Qt, the tests with a scripted host, the simulator
 // with a silent one.
 
+#include <array>
 #include <string>
 
+#include "game/card_name.h"
 #include "records/high_score_table.h"
 #include "scoring/melds.h"
 #include "scoring/scoreboard.h"
@@ -12,12 +14,23 @@
 namespace vm {
 
 // A hand card played or a pile card turned, once the play is complete: the card, and the desk
-// cards it took ("" when it was laid on the desk; three are joined by ",").
+// cards it took in the order taken (none when it was laid on the desk).
 struct PlayEvent {
     int Side = 0;
     bool FromPile = false;
-    std::string Card;
-    std::string Taken;
+    CardName Card;
+    std::array<CardName, 3> Taken{};
+
+    // The cards taken joined by ",", or "-" for none.
+    std::string TakenText() const {
+        std::string text;
+        for (const CardName& card : Taken) {
+            if (card.empty()) continue;
+            if (!text.empty()) text += ',';
+            text += card;
+        }
+        return text.empty() ? "-" : text;
+    }
 };
 
 // Thrown by Host::Pause when the player has chosen New, Abort or closing the window during a

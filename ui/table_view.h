@@ -5,12 +5,13 @@
 
 #include <string>
 
+#include "game/card_name.h"
 #include "game/one_based.h"
 
 namespace vm {
 
 struct CardPlace {
-    std::string Picture;  // a file name in the program's folder; "" for no picture
+    CardName Picture;  // a picture file in the program's folder: a card or its back; "" none
     bool Visible = false;
     bool Enabled = false;  // accepts clicks
     friend bool operator==(const CardPlace&, const CardPlace&) = default;

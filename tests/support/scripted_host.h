@@ -70,7 +70,7 @@ class ScriptedHost : public Host {
     void ShowHighScores(const HighScoreTable& /*table*/) override { Record("HighScores"); }
     void PlayCompleted(const PlayEvent& event) override {
         Record(std::string(event.FromPile ? "Draw " : "Play ") + std::to_string(event.Side) + " " +
-               event.Card + " " + (event.Taken.empty() ? "-" : event.Taken));
+               event.Card.Text() + " " + event.TakenText());
     }
 
     void Clear() {

@@ -57,7 +57,7 @@ void SilentHost::PlayCompleted(const PlayEvent& event) {
     if (!IsConsistent(session_->game)) ++tally_.Violations;
     if (!trace_) return;
     *trace_ << (event.FromPile ? "draw " : "play ") << event.Side << ' ' << event.Card << ' '
-            << (event.Taken.empty() ? "-" : event.Taken) << '\n';
+            << event.TakenText() << '\n';
     for (const std::string& line : pendingMelds_) *trace_ << line << '\n';
     pendingMelds_.clear();
 }
