@@ -1,7 +1,7 @@
 #include "game/game_state.h"
 
 #include <array>
-#include <bit>
+#include <cstring>
 
 namespace vm {
 
@@ -57,6 +57,7 @@ bool DeskMonthAtLeast(const Game& game, int n) {
 
 namespace {
 
+constexpr std::uint64_t AllCards = (std::uint64_t{1} << 48) - 1;
 constexpr std::uint64_t Bit(int index) { return std::uint64_t{1} << index; }
 
 // Cards first, then empty slots; cards of this deal's set, ordered by month, then by value
@@ -83,32 +84,29 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std
 }
 
 // Each cell of both grids holds nothing or the one card that belongs there, and no card lies
-// in both; adds up how many cards the grids hold. Written without branches on the cells, as
-// most are empty and this runs after every play.
-bool GridsSound(const CapturedGrid& human, const CapturedGrid& computer, bool plainSet, int& count) {
+// in both; `cards` gets the captured cards. The cells are read without branches, as most are
+// empty and this runs after every play.
+bool GridsSound(const CapturedGrid& human, const CapturedGrid& computer, bool plainSet,
+                std::uint64_t& cards) {
     const CardName* h = &human[1][1];
     const CardName* c = &computer[1][1];
-    bool sound = true;
-    int filled = 0;
+    unsigned faults = 0;
+    std::array<std::uint8_t, 48> filled{};
     for (int index = 0; index < 48; ++index) {
         const CardName own = CardName::OfIndex(index, plainSet);
-        const bool hasH = !h[index].empty();
-        const bool hasC = !c[index].empty();
-        sound &= (!hasH | (h[index] == own)) & (!hasC | (c[index] == own)) & !(hasH & hasC);
-        filled += hasH + hasC;
+        const unsigned hasH = !h[index].empty();
+        const unsigned hasC = !c[index].empty();
+        faults |= (hasH & (h[index] != own)) | (hasC & (c[index] != own)) | (hasH & hasC);
+        filled[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(hasH | hasC);
     }
-    count = filled;
-    return sound;
-}
-
-bool InNoGrid(const Game& game, std::uint64_t cards) {
-    const CardName* h = &game.CapturedPiles[HumanSide][1][1];
-    const CardName* c = &game.CapturedPiles[ComputerSide][1][1];
-    for (; cards != 0; cards &= cards - 1) {
-        const int index = std::countr_zero(cards);
-        if (!h[index].empty() || !c[index].empty()) return false;
+    // Eight bytes of 0 or 1 become eight bits: the multiplication gathers each byte's bit.
+    cards = 0;
+    for (std::size_t word = 0; word < 6; ++word) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, filled.data() + word * 8, sizeof bytes);
+        cards |= ((bytes * 0x0102040810204080ULL) >> 56) << (word * 8);
     }
-    return true;
+    return faults == 0;
 }
 
 }  // namespace
@@ -128,10 +126,10 @@ bool IsConsistent(const Game& game) {
         !SortedAndCompact(game.Desk, game.DeskNextSlot - 1, seen, plainSet)) {
         return false;
     }
-    // The grids hold other cards, and all of them together make the whole deck.
-    int captured = 0;
+    // The grids hold the other cards: with them every card lies in exactly one place.
+    std::uint64_t captured = 0;
     return GridsSound(game.CapturedPiles[HumanSide], game.CapturedPiles[ComputerSide], plainSet, captured) &&
-           InNoGrid(game, seen) && std::popcount(seen) + captured == 48;
+           (seen & captured) == 0 && (seen | captured) == AllCards;
 }
 
 }  // namespace vm
