@@ -28,6 +28,11 @@ public:
     bool empty() const { return code_ == 0; }
     void clear() { code_ = 0; }
 
+    // The number itself, for tables indexed by card: 0 no card, 1..48 the marked set and
+    // 49..96 the plain set in index order, then other texts.
+    std::uint32_t Number() const { return code_; }
+    static constexpr std::uint32_t DeckNumbers = 2 * 48 + 1;
+
     bool IsDeckCard() const { return code_ >= 1 && code_ <= 2 * DeckSize; }
     bool IsPlain() const { return code_ > DeckSize && code_ <= 2 * DeckSize; }
     // 0..47, (Month - 1) * 4 + MonthRank - 1, for a card of either picture set; -1 otherwise.

@@ -89,23 +89,17 @@ namespace {
 
 // For the deck's own names the text key orders exactly as month * 100 + (20 - value), and the
 // empty slot as month 13 with value 0; any other name falls back to the text key itself.
-constexpr int EmptySlotKey = 13 * 100 + 20;
-constexpr std::array<int, 48> NumericKeyByIndex = [] {
-    std::array<int, 48> keys{};
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i] = static_cast<int>(i / 4 + 1) * 100 + 20 - detail::ValueByIndex[i];
+constexpr std::array<std::int16_t, CardName::DeckNumbers> NumericKeyByNumber = [] {
+    std::array<std::int16_t, CardName::DeckNumbers> keys{};
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        keys[n] = static_cast<std::int16_t>(detail::MonthByNumber[n] * 100 + 20 - detail::ValueByNumber[n]);
     }
     return keys;
 }();
 
 bool HasNumericKey(const CardName& card, int& key) {
-    if (card.empty()) {
-        key = EmptySlotKey;
-        return true;
-    }
-    const int index = card.Index();
-    if (index < 0) return false;
-    key = NumericKeyByIndex[static_cast<std::size_t>(index)];
+    if (card.Number() >= CardName::DeckNumbers) return false;
+    key = NumericKeyByNumber[card.Number()];
     return true;
 }
 

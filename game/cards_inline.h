@@ -39,6 +39,20 @@ inline constexpr std::array<std::int16_t, 48> ValueByIndex = [] {
     return values;
 }();
 
+// Month (13 for no card) and value by card number, for the cards of both sets and no card.
+inline constexpr std::array<std::int8_t, CardName::DeckNumbers> MonthByNumber = [] {
+    std::array<std::int8_t, CardName::DeckNumbers> months{};
+    months[0] = 13;
+    for (std::size_t n = 1; n < months.size(); ++n) months[n] = static_cast<std::int8_t>((n - 1) % 48 / 4 + 1);
+    return months;
+}();
+
+inline constexpr std::array<std::int8_t, CardName::DeckNumbers> ValueByNumber = [] {
+    std::array<std::int8_t, CardName::DeckNumbers> values{};
+    for (std::size_t n = 1; n < values.size(); ++n) values[n] = static_cast<std::int8_t>(ValueByIndex[(n - 1) % 48]);
+    return values;
+}();
+
 }  // namespace detail
 
 [[gnu::always_inline]] inline std::int16_t Month(std::string_view name) {
@@ -100,13 +114,13 @@ inline std::int16_t CardValue(std::string_view name) {
 }
 
 [[gnu::always_inline]] inline std::int16_t Month(const CardName& card) {
-    if (card.IsDeckCard()) return static_cast<std::int16_t>(card.Index() / 4 + 1);
-    return card.empty() ? std::int16_t{NoMonth} : Month(std::string_view(card));
+    if (card.Number() < CardName::DeckNumbers) return detail::MonthByNumber[card.Number()];
+    return Month(std::string_view(card));
 }
 
 [[gnu::always_inline]] inline std::int16_t CardValue(const CardName& card) {
-    if (card.IsDeckCard()) return IndexValue(card.Index());
-    return card.empty() ? std::int16_t{0} : CardValueOfUnusualName(card);
+    if (card.Number() < CardName::DeckNumbers) return detail::ValueByNumber[card.Number()];
+    return CardValueOfUnusualName(card);
 }
 
 }  // namespace vm

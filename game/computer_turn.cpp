@@ -1,5 +1,8 @@
 #include "game/computer_turn.h"
 
+#include <array>
+#include <bit>
+
 #include "game/debug_views.h"
 #include "game/evaluation.h"
 #include "game/flow.h"
@@ -14,13 +17,22 @@
 namespace vm {
 namespace {
 
-bool HasCapture(const Game& game) {
-    unsigned deskMonths = 0;
-    for (const CardName& card : game.Desk) {
-        if (!card.empty()) deskMonths |= 1U << Month(card);
+// For each month, the desk slots holding a card of it: bit s for slot s.
+using SlotsByMonth = std::array<unsigned, NoMonth + 1>;
+
+SlotsByMonth DeskSlotsByMonth(const Game& game) {
+    SlotsByMonth slots{};
+    for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
+        const CardName& card = game.Desk[slot];
+        if (!card.empty()) slots[static_cast<std::size_t>(Month(card))] |= 1U << slot;
     }
+    return slots;
+}
+
+bool HasCapture(const Game& game) {
+    const SlotsByMonth desk = DeskSlotsByMonth(game);
     for (const CardName& card : game.CPUHand) {
-        if (!card.empty() && (deskMonths & (1U << Month(card))) != 0) return true;
+        if (!card.empty() && desk[static_cast<std::size_t>(Month(card))] != 0) return true;
     }
     return false;
 }
@@ -32,15 +44,14 @@ void ShowDumpInDebugMode(Session& session) {
 void CaptureMove(Session& session) {
     Game& game = session.game;
     ClearCandidates(game);
+    const SlotsByMonth desk = DeskSlotsByMonth(game);
     int n = 0;
     for (int i = 1; i <= HandSlots::Size; ++i) {
         const CardName& handCard = game.CPUHand[i];
         if (handCard.empty()) continue;
-        const int month = Month(handCard);
-        for (int j = 1; j <= DeskSlots::Size; ++j) {
-            const CardName& deskCard = game.Desk[j];
-            if (deskCard.empty() || Month(deskCard) != month) continue;
-            SetCandidate(game, ++n, handCard, i, deskCard, j);
+        for (unsigned slots = desk[static_cast<std::size_t>(Month(handCard))]; slots != 0; slots &= slots - 1) {
+            const int j = std::countr_zero(slots);
+            SetCandidate(game, ++n, handCard, i, game.Desk[j], j);
         }
     }
     AddBonuses(game, n);
@@ -75,30 +86,41 @@ void CaptureMove(Session& session) {
     session.host.PlayCompleted({ComputerSide, false, choice.HandCard, {deskCard}});
 }
 
-int FirstHandSlotOfMonth(const Game& game, int month) {
-    for (int slot = 1; slot <= HandSlots::Size; ++slot) {
-        if (!game.CPUHand[slot].empty() && Month(game.CPUHand[slot]) == month) return slot;
+// How many cards of each month the computer holds, and the first slot holding one.
+struct HandMonths {
+    std::array<int, NoMonth + 1> Count{};
+    std::array<int, NoMonth + 1> FirstSlot{};
+};
+
+HandMonths CountHandMonths(const Game& game) {
+    HandMonths months;
+    for (int slot = HandSlots::Size; slot >= 1; --slot) {
+        const CardName& card = game.CPUHand[slot];
+        if (card.empty()) continue;
+        const auto month = static_cast<std::size_t>(Month(card));
+        ++months.Count[month];
+        months.FirstSlot[month] = slot;
     }
-    return 0;
+    return months;
 }
 
 // Rule 1: a whole month in hand can never be captured by the human.
-int WholeMonthDiscard(const Game& game) {
-    for (int month = 1; month <= 12; ++month) {
-        if (CountHandMonth(game, month, ComputerSide) == 4) return FirstHandSlotOfMonth(game, month);
+int WholeMonthDiscard(const HandMonths& hand) {
+    for (std::size_t month = 1; month <= 12; ++month) {
+        if (hand.Count[month] == 4) return hand.FirstSlot[month];
     }
     return 0;
 }
 
 // Rule 2: a pair in hand whose other two cards one side has already captured is safe too;
 // of several such months the last decides.
-int ClosedPairDiscard(const Game& game) {
+int ClosedPairDiscard(const Game& game, const HandMonths& hand) {
     int slot = 0;
     for (int month = 1; month <= 12; ++month) {
-        if (CountHandMonth(game, month, ComputerSide) == 2 &&
-            (CountCapturedMonth(game, month, ComputerSide) == 2 ||
-             CountCapturedMonth(game, month, HumanSide) == 2)) {
-            slot = FirstHandSlotOfMonth(game, month);
+        const auto m = static_cast<std::size_t>(month);
+        if (hand.Count[m] == 2 && (CountCapturedMonth(game, month, ComputerSide) == 2 ||
+                                   CountCapturedMonth(game, month, HumanSide) == 2)) {
+            slot = hand.FirstSlot[m];
         }
     }
     return slot;
@@ -128,8 +150,9 @@ int LeastValuableDiscard(Session& session) {
 
 void DiscardMove(Session& session) {
     Game& game = session.game;
-    int slot = WholeMonthDiscard(game);
-    if (slot == 0) slot = ClosedPairDiscard(game);
+    const HandMonths hand = CountHandMonths(game);
+    int slot = WholeMonthDiscard(hand);
+    if (slot == 0) slot = ClosedPairDiscard(game, hand);
     if (slot == 0) slot = LeastValuableDiscard(session);
     if (session.options.DebugMode) session.host.ShowMessage("nChosen=" + NumberText(slot));
     if (slot == 0) return;  // an empty hand has nothing to lay down

@@ -1,5 +1,7 @@
 #include "game/deal.h"
 
+#include <array>
+#include <cstdint>
 #include <utility>
 
 #include "game/flow.h"
@@ -23,13 +25,17 @@ void ShuffleCards(Game& game) {
     game.Rng.SeedFromTimeOfDay();
     // The swaps are made on entry numbers and the records moved once at the end: the same
     // permutation as swapping whole records, at a fraction of the cost.
-    OneBased<int, 48> order;
-    for (int i = 1; i <= 48; ++i) order[i] = i;
+    std::array<std::uint8_t, 49> order{};  // entry 0 unused, so entries are numbered as the table's
+    for (std::size_t i = 1; i <= 48; ++i) order[i] = static_cast<std::uint8_t>(i);
     for (int pass = 1; pass <= 10; ++pass) {
-        for (int i = 1; i <= 48; ++i) std::swap(order[i], order[DrawIndex(game.Rng, 48)]);
+        for (std::size_t i = 1; i <= 48; ++i) {
+            std::swap(order[i], order[static_cast<std::size_t>(DrawIndex(game.Rng, 48))]);
+        }
     }
     const CardTableType before = game.CardTable;
-    for (int i = 1; i <= 48; ++i) game.CardTable[i] = before[order[i]];
+    for (std::size_t i = 1; i <= 48; ++i) {
+        game.CardTable[static_cast<int>(i)] = before[order[i]];
+    }
 }
 
 void DealCards(Game& game) {

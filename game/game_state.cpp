@@ -19,22 +19,6 @@ void SortHand(Game& game, int side) { SortSlots(Hand(game, side)); }
 
 void SortDesk(Game& game) { SortSlots(game.Desk); }
 
-int CountHandMonth(const Game& game, int month, int side) {
-    int count = 0;
-    for (const CardName& card : Hand(game, side)) {
-        if (!card.empty() && Month(card) == month) ++count;
-    }
-    return count;
-}
-
-int CountDeskMonth(const Game& game, int month) {
-    int count = 0;
-    for (const CardName& card : game.Desk) {
-        if (!card.empty() && Month(card) == month) ++count;
-    }
-    return count;
-}
-
 int CountCapturedMonth(const Game& game, int month, int side) {
     if (!OneBased<int, 12>::InRange(month) || !OneBased<int, 2>::InRange(side)) return 0;
     int count = 0;

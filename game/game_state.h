@@ -52,8 +52,6 @@ std::int16_t& Score(Game& game, int side);
 void SortHand(Game& game, int side);
 void SortDesk(Game& game);
 
-int CountHandMonth(const Game& game, int month, int side);
-int CountDeskMonth(const Game& game, int month);
 int CountCapturedMonth(const Game& game, int month, int side);
 bool DeskMonthAtLeast(const Game& game, int n);
 

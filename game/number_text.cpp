@@ -8,12 +8,17 @@
 
 namespace vm {
 
-std::string NumberText(int value) {
-    // A blank where the minus sign would stand; written once, as this runs on every capture.
-    std::array<char, 16> buffer{' '};
+void SetNumberText(std::string& text, int value) {
+    std::array<char, 16> buffer{' '};  // a blank where the minus sign would stand
     const auto written = std::to_chars(buffer.data() + 1, buffer.data() + buffer.size(), value);
     const char* first = value >= 0 ? buffer.data() : buffer.data() + 1;
-    return std::string(first, static_cast<std::size_t>(written.ptr - first));
+    text.assign(first, static_cast<std::size_t>(written.ptr - first));
+}
+
+std::string NumberText(int value) {
+    std::string text;
+    SetNumberText(text, value);
+    return text;
 }
 
 double ReadDecimal(std::string_view text) {

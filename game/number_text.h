@@ -10,6 +10,8 @@ namespace vm {
 
 // Decimal digits preceded by one blank when the number is 0 or more, by "-" otherwise.
 std::string NumberText(int value);
+// The same, written over `text`; for the labels rewritten on every capture and draw.
+void SetNumberText(std::string& text, int value);
 
 // Reads a decimal number from the start of the text: blanks are ignored anywhere, an optional
 // sign, digits with an optional fraction; reading stops at the first character that cannot

@@ -106,7 +106,7 @@ void DrawFromPile(Session& session) {
 
     if (game.PilePosition >= 48) game.LastDrawDone = true;
     ++game.PilePosition;
-    session.view.lblCards[side] = NumberText((49 - game.PilePosition) / 2);
+    SetNumberText(session.view.lblCards[side], (49 - game.PilePosition) / 2);
     session.host.PlayCompleted({side, true, card, {taken}});
 }
 

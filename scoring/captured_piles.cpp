@@ -78,9 +78,9 @@ void ClearCapturedPiles(Session& session) {
 
 void ShowScore(Session& session, int side) {
     if (side == HumanSide) {
-        session.view.lblPlayer = NumberText(session.game.PlayerScore);
+        SetNumberText(session.view.lblPlayer, session.game.PlayerScore);
     } else if (side == ComputerSide) {
-        session.view.lblCPU = NumberText(session.game.CPUScore);
+        SetNumberText(session.view.lblCPU, session.game.CPUScore);
     }
 }
 

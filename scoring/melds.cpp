@@ -47,7 +47,7 @@ void CheckMelds(Session& session, int side) {
     if (side != HumanSide && side != ComputerSide) return;
     Game& game = session.game;
     for (int meld = 1; meld <= MeldCount; ++meld) {
-        if (!MeldComplete(game.CapturedPiles[side], meld) || game.MeldFlags[side][meld] != 0) {
+        if (game.MeldFlags[side][meld] != 0 || !MeldComplete(game.CapturedPiles[side], meld)) {
             continue;
         }
         game.MeldFlags[side][meld] = 1;

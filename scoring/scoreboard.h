@@ -10,9 +10,9 @@
 namespace vm {
 
 struct ScoreboardSide {
-    OneBased<std::string, 24> ScoringCards;  // picture per place, "" hidden
+    OneBased<CardName, 24> ScoringCards;     // picture per place, "" hidden
     std::string ScoreLabel;                  // lblPlayerScore / lblCPUScore
-    OneBased<std::string, 30> MeldPictures;  // six rows of five
+    OneBased<CardName, 30> MeldPictures;     // six rows of five
     OneBased<std::string, 6> MeldTitles;     // lblPlayerMeld / lblCPUMeld
     std::string MeldScoreLabel;              // lblPlayerMeldScore / lblCPUMeldScore
     std::string TotalLabel;                  // lblPlayerTotal / lblCPUTotal

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "game/game_state.h"
+#include "game/matching.h"
 #include "window_fixture.h"
 
 namespace vm::test {
@@ -157,7 +158,7 @@ TEST(Form1, ATwoMatchCardWaitsForAClickOnAMarkedDeskCard) {
         table.action("mnuNew")->trigger();
         for (int k = 1; k <= 10 && twoMatch == 0; ++k) {
             if (session.game.PlayerMayAct && !session.game.PlayerHand[k].empty() &&
-                CountDeskMonth(session.game, Month(session.game.PlayerHand[k])) == 2)
+                FindDeskMatches(session.game, Month(session.game.PlayerHand[k])) == 2)
                 twoMatch = k;
         }
     }
