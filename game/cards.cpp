@@ -1,5 +1,6 @@
 #include "game/cards.h"
 
+#include <algorithm>
 #include <array>
 
 #include "game/number_text.h"
@@ -53,6 +54,12 @@ std::int16_t CardValueOfUnusualName(std::string_view name) {
 }
 
 std::int16_t MonthRank(const CardTableType& table, const CardName& card) {
+    // A dealt table holds each card of its picture set once, with the rank its name gives,
+    // so the rank needs no search; a table not yet filled is searched.
+    if (table[1].CardName.IsDeckCard()) {
+        const int index = card.IndexIn(table[1].CardName.IsPlain());
+        return static_cast<std::int16_t>(index < 0 ? 0 : index % 4 + 1);
+    }
     for (const CardRecord& record : table) {
         if (record.CardName == card) return record.MonthRank;
     }
@@ -87,22 +94,8 @@ void BuildCardTable(CardTableType& table, bool showSuitsAndScores) {
 
 namespace {
 
-// For the deck's own names the text key orders exactly as month * 100 + (20 - value), and the
-// empty slot as month 13 with value 0; any other name falls back to the text key itself.
-constexpr std::array<std::int16_t, CardName::DeckNumbers> NumericKeyByNumber = [] {
-    std::array<std::int16_t, CardName::DeckNumbers> keys{};
-    for (std::size_t n = 0; n < keys.size(); ++n) {
-        keys[n] = static_cast<std::int16_t>(detail::MonthByNumber[n] * 100 + 20 - detail::ValueByNumber[n]);
-    }
-    return keys;
-}();
-
-bool HasNumericKey(const CardName& card, int& key) {
-    if (card.Number() >= CardName::DeckNumbers) return false;
-    key = NumericKeyByNumber[card.Number()];
-    return true;
-}
-
+// For the deck's own names the text key orders exactly as the numeric sort key; any other name
+// falls back to the text key itself.
 // Moves each card left past the cards with greater keys: a stable sort, so it leaves the
 // cards exactly where repeated passes of adjacent swaps would, with far fewer moves.
 template <typename Cards, typename Keys>
@@ -121,20 +114,35 @@ void StableSort(Cards cards, Keys keys, int count) {
     }
 }
 
+template <int N>
+void SortByTextKeys(OneBased<CardName, N>& slots) {
+    std::array<std::string, N> keys;
+    for (int i = 0; i < N; ++i) keys[static_cast<std::size_t>(i)] = CardSortKey(slots.begin()[i]);
+    StableSort(slots.begin(), keys.begin(), N);
+}
+
 }  // namespace
 
 template <int N>
 void SortSlots(OneBased<CardName, N>& slots) {
-    std::array<int, N> numericKeys{};
-    bool numeric = true;
-    for (int i = 0; i < N && numeric; ++i) numeric = HasNumericKey(slots.begin()[i], numericKeys[static_cast<std::size_t>(i)]);
-    if (numeric) {
-        StableSort(slots.begin(), numericKeys.begin(), N);
-        return;
+    // Empty slots all have the greatest key, so the sort moves the cards, in their order,
+    // before them: the cards alone are sorted, then written back followed by the empties.
+    std::array<CardName, N> cards;
+    std::array<std::int16_t, N> keys{};
+    int count = 0;
+    for (const CardName& card : slots) {
+        if (card.Number() >= CardName::DeckNumbers) {
+            SortByTextKeys(slots);
+            return;
+        }
+        if (card.empty()) continue;
+        cards[static_cast<std::size_t>(count)] = card;
+        keys[static_cast<std::size_t>(count)] = detail::SortKeyByNumber[card.Number()];
+        ++count;
     }
-    std::array<std::string, N> keys;
-    for (int i = 0; i < N; ++i) keys[static_cast<std::size_t>(i)] = CardSortKey(slots.begin()[i]);
-    StableSort(slots.begin(), keys.begin(), N);
+    StableSort(cards.begin(), keys.begin(), count);
+    std::copy(cards.begin(), cards.begin() + count, slots.begin());
+    std::fill(slots.begin() + count, slots.end(), CardName());
 }
 
 template void SortSlots<10>(HandSlots&);

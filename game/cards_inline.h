@@ -53,6 +53,15 @@ inline constexpr std::array<std::int8_t, CardName::DeckNumbers> ValueByNumber = 
     return values;
 }();
 
+// The sort key: month * 100 + (20 - value), no card sorting as month 13 with value 0.
+inline constexpr std::array<std::int16_t, CardName::DeckNumbers> SortKeyByNumber = [] {
+    std::array<std::int16_t, CardName::DeckNumbers> keys{};
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        keys[n] = static_cast<std::int16_t>(MonthByNumber[n] * 100 + 20 - ValueByNumber[n]);
+    }
+    return keys;
+}();
+
 }  // namespace detail
 
 [[gnu::always_inline]] inline std::int16_t Month(std::string_view name) {

@@ -59,23 +59,20 @@ void RedrawZone(Session& session, int zone) {
     const Game& game = session.game;
     if (zone == 1 || zone == 2) {
         const HandSlots& hand = zone == 1 ? game.PlayerHand : game.CPUHand;
-        auto& places = zone == 1 ? session.view.picHand : session.view.picComp;
+        auto place = (zone == 1 ? session.view.picHand : session.view.picComp).begin();
         const bool faceUp = zone == 1 || session.options.DebugMode;
         const CardName back = faceUp ? CardName() : CardName(session.options.CardBackFile);
-        for (int slot = 1; slot <= HandSlots::Size; ++slot) {
-            CardPlace& place = places[slot];
-            place.Visible = !hand[slot].empty();
-            if (!place.Visible) {
-                place.Picture.clear();
-            } else {
-                place.Picture = faceUp ? hand[slot] : back;
-            }
+        for (const CardName& card : hand) {
+            place->Visible = !card.empty();
+            place->Picture = card.empty() ? CardName() : faceUp ? card : back;
+            ++place;
         }
     } else if (zone == 3) {
-        for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
-            CardPlace& place = session.view.picDesk[slot];
-            place.Visible = !game.Desk[slot].empty();
-            place.Picture = game.Desk[slot];
+        auto place = session.view.picDesk.begin();
+        for (const CardName& card : game.Desk) {
+            place->Visible = !card.empty();
+            place->Picture = card;
+            ++place;
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "game/game_state.h"
 
 #include <array>
-#include <cstring>
 
 namespace vm {
 
@@ -41,7 +40,6 @@ bool DeskMonthAtLeast(const Game& game, int n) {
 
 namespace {
 
-constexpr std::uint64_t AllCards = (std::uint64_t{1} << 48) - 1;
 constexpr std::uint64_t Bit(int index) { return std::uint64_t{1} << index; }
 
 // Cards first, then empty slots; cards of this deal's set, ordered by month, then by value
@@ -56,41 +54,55 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std
         const int index = card.IndexIn(plainSet);
         if (index < 0 || (seen & Bit(index)) != 0) return false;
         seen |= Bit(index);
-        const int key = index / 4 * 100 + 20 - IndexValue(index);
+        const int key = detail::SortKeyByNumber[card.Number()];
         if (key < previousKey) return false;
         previousKey = key;
         ++count;
     }
-    for (auto rest = slots.begin() + count; rest != slots.end(); ++rest) {
-        if (!rest->empty()) return false;
-    }
-    return count == expectedCount;
+    std::uint32_t rest = 0;
+    for (auto slot = slots.begin() + count; slot != slots.end(); ++slot) rest |= slot->Number();
+    return rest == 0 && count == expectedCount;
 }
 
-// Each cell of both grids holds nothing or the one card that belongs there, and no card lies
-// in both; `cards` gets the captured cards. The cells are read without branches, as most are
-// empty and this runs after every play.
-bool GridsSound(const CapturedGrid& human, const CapturedGrid& computer, bool plainSet,
-                std::uint64_t& cards) {
-    const CardName* h = &human[1][1];
-    const CardName* c = &computer[1][1];
+constexpr std::array<std::uint32_t, 32> LaneBits = [] {
+    std::array<std::uint32_t, 32> bits{};
+    for (std::size_t i = 0; i < bits.size(); ++i) bits[i] = std::uint32_t{1} << i;
+    return bits;
+}();
+
+// Cells first..first + count - 1 of both grids: each holds nothing or the one card that
+// belongs there, no card lies in both grids or also in `placed` (bit i for cell first + i).
+// Returns the number of faults and adds up the cards seen. Written as plain arithmetic on
+// every cell, so that the compiler checks several cells at once: most are empty, and this
+// runs after every play.
+unsigned CheckCells(const CardName* human, const CardName* computer, int first, int count,
+                    std::uint32_t own, std::uint32_t placed, unsigned& cards) {
     unsigned faults = 0;
-    std::array<std::uint8_t, 48> filled{};
-    for (int index = 0; index < 48; ++index) {
-        const CardName own = CardName::OfIndex(index, plainSet);
-        const unsigned hasH = !h[index].empty();
-        const unsigned hasC = !c[index].empty();
-        faults |= (hasH & (h[index] != own)) | (hasC & (c[index] != own)) | (hasH & hasC);
-        filled[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(hasH | hasC);
+    unsigned seen = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t h = human[first + i].Number();
+        const std::uint32_t c = computer[first + i].Number();
+        const std::uint32_t either = h | c;
+        const std::uint32_t elsewhere = (placed & LaneBits[static_cast<std::size_t>(i)]) != 0;
+        faults |= ((h != 0) & (c != 0)) | ((either != 0) & (either != own + static_cast<std::uint32_t>(first + i))) |
+                  (elsewhere & (either != 0));
+        seen += (h != 0) + (c != 0) + elsewhere;
     }
-    // Eight bytes of 0 or 1 become eight bits: the multiplication gathers each byte's bit.
-    cards = 0;
-    for (std::size_t word = 0; word < 6; ++word) {
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, filled.data() + word * 8, sizeof bytes);
-        cards |= ((bytes * 0x0102040810204080ULL) >> 56) << (word * 8);
-    }
-    return faults == 0;
+    cards += seen;
+    return faults;
+}
+
+// Every card lies in exactly one place: the pile, the hands and the desk (`placed`, already
+// checked to hold no card twice) or a cell of the grids.
+bool OnePlaceEach(const Game& game, std::uint64_t placed, bool plainSet) {
+    const CardName* human = &game.CapturedPiles[HumanSide][1][1];
+    const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
+    const std::uint32_t own = CardName::OfIndex(0, plainSet).Number();
+    unsigned cards = 0;
+    const unsigned faults =
+        CheckCells(human, computer, 0, 32, own, static_cast<std::uint32_t>(placed), cards) |
+        CheckCells(human, computer, 32, 16, own, static_cast<std::uint32_t>(placed >> 32), cards);
+    return faults == 0 && cards == 48;
 }
 
 }  // namespace
@@ -110,10 +122,7 @@ bool IsConsistent(const Game& game) {
         !SortedAndCompact(game.Desk, game.DeskNextSlot - 1, seen, plainSet)) {
         return false;
     }
-    // The grids hold the other cards: with them every card lies in exactly one place.
-    std::uint64_t captured = 0;
-    return GridsSound(game.CapturedPiles[HumanSide], game.CapturedPiles[ComputerSide], plainSet, captured) &&
-           (seen & captured) == 0 && (seen | captured) == AllCards;
+    return OnePlaceEach(game, seen, plainSet);
 }
 
 }  // namespace vm

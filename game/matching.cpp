@@ -24,12 +24,13 @@ void CaptureForHuman(Session& session, const CardName& card) {
 std::int16_t FindDeskMatches(Game& game, int month) {
     game.DeskMatchSlots.Fill(0);
     std::int16_t count = 0;
-    for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
-        const CardName& card = game.Desk[slot];
+    std::int16_t slot = 0;
+    for (const CardName& card : game.Desk) {
+        ++slot;
         if (card.empty() || Month(card) != month) continue;
         ++count;
         // The list has room for three; a fourth match is counted but never stored.
-        if (count <= 3) game.DeskMatchSlots[count] = static_cast<std::int16_t>(slot);
+        if (count <= 3) game.DeskMatchSlots[count] = slot;
     }
     return count;
 }
