@@ -18,6 +18,18 @@ void ClearSelection(Session& session) {
     DisableDeskClicks(session);
 }
 
+// The computer's places show the card back on every redraw of its hand; the file's name is
+// read into a card once for each file chosen.
+CardName BackPicture(const std::string& file) {
+    static thread_local std::string lastFile;
+    static thread_local CardName lastPicture;
+    if (lastPicture.empty() || file != lastFile) {
+        lastFile = file;
+        lastPicture = CardName(file);
+    }
+    return lastPicture;
+}
+
 }  // namespace
 
 void mnuNew_Click(Session& session) {
@@ -61,7 +73,7 @@ void RedrawZone(Session& session, int zone) {
         const HandSlots& hand = zone == 1 ? game.PlayerHand : game.CPUHand;
         auto place = (zone == 1 ? session.view.picHand : session.view.picComp).begin();
         const bool faceUp = zone == 1 || session.options.DebugMode;
-        const CardName back = faceUp ? CardName() : CardName(session.options.CardBackFile);
+        const CardName back = faceUp ? CardName() : BackPicture(session.options.CardBackFile);
         for (const CardName& card : hand) {
             place->Visible = !card.empty();
             place->Picture = card.empty() ? CardName() : faceUp ? card : back;

@@ -21,9 +21,10 @@ int MeldPoints(int meld) {
 bool MeldComplete(const CapturedGrid& grid, int meld) {
     const MeldDefinition* definition = Definition(meld);
     if (!definition) return false;
+    const CardName* cells = &grid[1][1];
     for (int i = 0; i < definition->CellCount; ++i) {
         const GridCell cell = definition->Cells[static_cast<std::size_t>(i)];
-        if (grid[cell.Month][cell.Rank].empty()) return false;
+        if (cells[(cell.Month - 1) * 4 + cell.Rank - 1].empty()) return false;
     }
     return true;
 }
