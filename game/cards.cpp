@@ -125,24 +125,28 @@ void SortByTextKeys(OneBased<CardName, N>& slots) {
 
 template <int N>
 void SortSlots(OneBased<CardName, N>& slots) {
-    // Empty slots all have the greatest key, so the sort moves the cards, in their order,
-    // before them: the cards alone are sorted, then written back followed by the empties.
-    std::array<CardName, N> cards;
-    std::array<std::int16_t, N> keys{};
-    int count = 0;
-    for (const CardName& card : slots) {
-        if (card.Number() >= CardName::DeckNumbers) {
-            SortByTextKeys(slots);
-            return;
-        }
-        if (card.empty()) continue;
-        cards[static_cast<std::size_t>(count)] = card;
-        keys[static_cast<std::size_t>(count)] = detail::SortKeyByNumber[card.Number()];
-        ++count;
+    const bool deckNamesOnly = std::all_of(slots.begin(), slots.end(), [](const CardName& card) {
+        return card.Number() < CardName::DeckNumbers;
+    });
+    if (!deckNamesOnly) {
+        SortByTextKeys(slots);
+        return;
     }
-    StableSort(cards.begin(), keys.begin(), count);
-    std::copy(cards.begin(), cards.begin() + count, slots.begin());
-    std::fill(slots.begin() + count, slots.end(), CardName());
+    // Empty slots all have the greatest key, so the sort moves the cards, in their order,
+    // before them: each card is inserted among the sorted cards before it, in place, and the
+    // slots after the last card are emptied.
+    const auto& keys = detail::SortKeyByNumber;
+    auto cards = slots.begin();
+    int count = 0;
+    for (int i = 0; i < N; ++i) {
+        const CardName card = cards[i];
+        if (card.empty()) continue;
+        const std::int16_t key = keys[card.Number()];
+        int j = count++;
+        for (; j > 0 && keys[cards[j - 1].Number()] > key; --j) cards[j] = cards[j - 1];
+        cards[j] = card;
+    }
+    std::fill(cards + count, slots.end(), CardName());
 }
 
 template void SortSlots<10>(HandSlots&);
