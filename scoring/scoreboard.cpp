@@ -1,27 +1,23 @@
 #include "scoring/scoreboard.h"
 
 #include "game/number_text.h"
+#include "scoring/meld_table.h"
 #include "scoring/melds.h"
 
 namespace vm {
 namespace {
 
-// The meld's name as its announcement begins: the text before "(", after the first "has".
-std::string MeldTitle(const std::string& announcement) {
-    std::string title = announcement.substr(0, announcement.find('('));
-    const auto has = title.find("has");
-    if (has != std::string::npos) title = title.substr(has + 3);
-    return title;
-}
+// The meld's name as its announcement "<side> has <message>" begins: the text after "has"
+// and before "(".
+std::string MeldTitle(std::string_view message) { return " " + std::string(message.substr(0, message.find('('))); }
 
 ScoreboardSide ScoreSide(const Game& game, int side) {
     ScoreboardSide result;
     const CapturedGrid& grid = game.CapturedPiles[side];
     int count = 0;
-    for (int month = 1; month <= 12; ++month) {
-        for (int rank = 1; rank <= 4; ++rank) {
-            const CardName& card = grid[month][rank];
-            const int value = card.empty() ? 0 : CardValue(card);
+    for (const auto& month : grid) {
+        for (const CardName& card : month) {
+            const int value = CardValue(card);
             if (value <= 0) continue;
             result.CardTotal = static_cast<std::int16_t>(result.CardTotal + value);
             // The deck has 25 scoring cards but the board 24 places: the last one is counted
@@ -32,17 +28,17 @@ ScoreboardSide ScoreSide(const Game& game, int side) {
     result.ScoreLabel = "Score Cards total = " + NumberText(result.CardTotal);
 
     int row = 0;
-    int picture = 0;
     for (int meld = 1; meld <= MeldCount; ++meld) {
         if (game.MeldFlags[side][meld] <= 0) continue;
         ++row;
-        const MeldInfo info = PrepareMeldInfo(game, side, meld);
-        for (int entry = 1; entry <= 5; ++entry) {
-            ++picture;
-            if (!info[entry].empty()) result.MeldPictures[picture] = info[entry];
+        // The row shows the meld's cards from the grid in the announcement's order.
+        const MeldDefinition& definition = MeldTable[static_cast<std::size_t>(meld - 1)];
+        for (int i = 0; i < definition.CellCount; ++i) {
+            const GridCell cell = definition.Cells[static_cast<std::size_t>(i)];
+            result.MeldPictures[(row - 1) * 5 + i + 1] = grid[cell.Month][cell.Rank];
         }
-        result.MeldTitles[row] = MeldTitle(info[6]);
-        result.MeldTotal = static_cast<std::int16_t>(result.MeldTotal + std::stoi(info[7]));
+        result.MeldTitles[row] = MeldTitle(definition.Message);
+        result.MeldTotal = static_cast<std::int16_t>(result.MeldTotal + definition.Points);
     }
     result.MeldScoreLabel = "Meld Score total = " + NumberText(result.MeldTotal);
     result.GrandTotal = static_cast<std::int16_t>(result.MeldTotal + result.CardTotal);
