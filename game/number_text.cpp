@@ -1,18 +1,22 @@
 #include "game/number_text.h"
 
-#include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace vm {
 
 void SetNumberText(std::string& text, int value) {
-    std::array<char, 16> buffer{' '};  // a blank where the minus sign would stand
-    const auto written = std::to_chars(buffer.data() + 1, buffer.data() + buffer.size(), value);
-    const char* first = value >= 0 ? buffer.data() : buffer.data() + 1;
-    text.assign(first, static_cast<std::size_t>(written.ptr - first));
+    // The digits are written straight into the label, which mostly keeps its length.
+    auto magnitude = value < 0 ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    std::size_t digits = 1;
+    for (auto rest = magnitude; rest >= 10; rest /= 10) ++digits;
+    text.resize(digits + 1);
+    text[0] = value < 0 ? '-' : ' ';  // a blank where the minus sign would stand
+    for (std::size_t i = digits; i >= 1; --i) {
+        text[i] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
 }
 
 std::string NumberText(int value) {
