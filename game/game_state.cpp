@@ -1,6 +1,7 @@
 #include "game/game_state.h"
 
 #include <array>
+#include <bit>
 
 namespace vm {
 
@@ -40,28 +41,42 @@ bool DeskMonthAtLeast(const Game& game, int n) {
 
 namespace {
 
-constexpr std::uint64_t Bit(int index) { return std::uint64_t{1} << index; }
+// The cards of the pile, the hands and the desk, as bits by index, and how many were added:
+// a card added twice shows as fewer bits than cards.
+struct PlacedCards {
+    std::uint64_t Bits = 0;
+    int Count = 0;
+    bool Sound = true;  // every card of this deal's picture set
 
-// Cards first, then empty slots; cards of this deal's set, ordered by month, then by value
-// from high to low, each added to the cards seen and none seen before.
+    void Add(const CardName& card, std::uint32_t firstNumber) {
+        const std::uint32_t index = card.Number() - firstNumber;
+        Sound &= index < 48;
+        Bits |= std::uint64_t{1} << (index & 63);
+        ++Count;
+    }
+    bool NoneTwice() const { return std::popcount(Bits) == Count; }
+};
+
+// Cards first, then empty slots, as many cards as the count says; the cards ordered by month,
+// then by value from high to low. Checked without stopping at a fault, as faults never occur
+// in play and the loops run after every play.
 template <int N>
-bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, std::uint64_t& seen,
-                      bool plainSet) {
-    int count = 0;
+bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlacedCards& placed,
+                      std::uint32_t firstNumber) {
+    auto slot = slots.begin();
     int previousKey = 0;
-    for (const CardName& card : slots) {
-        if (card.empty()) break;
-        const int index = card.IndexIn(plainSet);
-        if (index < 0 || (seen & Bit(index)) != 0) return false;
-        seen |= Bit(index);
-        const int key = detail::SortKeyByNumber[card.Number()];
-        if (key < previousKey) return false;
+    bool sorted = true;
+    int count = 0;
+    for (; slot != slots.end() && !slot->empty(); ++slot, ++count) {
+        const std::uint32_t number = slot->Number();
+        const int key = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
+        sorted &= key >= previousKey;
         previousKey = key;
-        ++count;
+        placed.Add(*slot, firstNumber);
     }
     std::uint32_t rest = 0;
-    for (auto slot = slots.begin() + count; slot != slots.end(); ++slot) rest |= slot->Number();
-    return rest == 0 && count == expectedCount;
+    for (; slot != slots.end(); ++slot) rest |= slot->Number();
+    return sorted && rest == 0 && count == expectedCount;
 }
 
 constexpr std::array<std::uint32_t, 32> LaneBits = [] {
@@ -94,35 +109,30 @@ unsigned CheckCells(const CardName* human, const CardName* computer, int first, 
 
 // Every card lies in exactly one place: the pile, the hands and the desk (`placed`, already
 // checked to hold no card twice) or a cell of the grids.
-bool OnePlaceEach(const Game& game, std::uint64_t placed, bool plainSet) {
+bool OnePlaceEach(const Game& game, std::uint64_t placed, std::uint32_t firstNumber) {
     const CardName* human = &game.CapturedPiles[HumanSide][1][1];
     const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
-    const std::uint32_t own = CardName::OfIndex(0, plainSet).Number();
     unsigned cards = 0;
     const unsigned faults =
-        CheckCells(human, computer, 0, 32, own, static_cast<std::uint32_t>(placed), cards) |
-        CheckCells(human, computer, 32, 16, own, static_cast<std::uint32_t>(placed >> 32), cards);
+        CheckCells(human, computer, 0, 32, firstNumber, static_cast<std::uint32_t>(placed), cards) |
+        CheckCells(human, computer, 32, 16, firstNumber, static_cast<std::uint32_t>(placed >> 32), cards);
     return faults == 0 && cards == 48;
 }
 
 }  // namespace
 
 bool IsConsistent(const Game& game) {
-    const bool plainSet = game.CardTable[1].CardName.IsPlain();
     if (game.PilePosition < 1 || game.PilePosition > 49) return false;
     // The pile, the hands and the desk hold cards of one picture set, each once.
-    std::uint64_t seen = 0;
+    const std::uint32_t firstNumber = CardName::OfIndex(0, game.CardTable[1].CardName.IsPlain()).Number();
+    PlacedCards placed;
     for (int position = game.PilePosition; position <= 48; ++position) {
-        const int index = game.CardTable[position].CardName.IndexIn(plainSet);
-        if (index < 0 || (seen & Bit(index)) != 0) return false;
-        seen |= Bit(index);
+        placed.Add(game.CardTable[position].CardName, firstNumber);
     }
-    if (!SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], seen, plainSet) ||
-        !SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], seen, plainSet) ||
-        !SortedAndCompact(game.Desk, game.DeskNextSlot - 1, seen, plainSet)) {
-        return false;
-    }
-    return OnePlaceEach(game, seen, plainSet);
+    return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], placed, firstNumber) &&
+           SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], placed, firstNumber) &&
+           SortedAndCompact(game.Desk, game.DeskNextSlot - 1, placed, firstNumber) && placed.Sound &&
+           placed.NoneTwice() && OnePlaceEach(game, placed.Bits, firstNumber);
 }
 
 }  // namespace vm
