@@ -125,28 +125,29 @@ void SortByTextKeys(OneBased<CardName, N>& slots) {
 
 template <int N>
 void SortSlots(OneBased<CardName, N>& slots) {
-    const bool deckNamesOnly = std::all_of(slots.begin(), slots.end(), [](const CardName& card) {
-        return card.Number() < CardName::DeckNumbers;
-    });
-    if (!deckNamesOnly) {
-        SortByTextKeys(slots);
-        return;
-    }
     // Empty slots all have the greatest key, so the sort moves the cards, in their order,
-    // before them: each card is inserted among the sorted cards before it, in place, and the
-    // slots after the last card are emptied.
-    const auto& keys = detail::SortKeyByNumber;
-    auto cards = slots.begin();
+    // before them: each card is inserted among the sorted cards before it, and the whole row
+    // is written back at once, the empty slots after the cards.
+    std::array<CardName, N> sorted{};
+    std::array<std::int16_t, N> keys{};
     int count = 0;
-    for (int i = 0; i < N; ++i) {
-        const CardName card = cards[i];
-        if (card.empty()) continue;
-        const std::int16_t key = keys[card.Number()];
-        int j = count++;
-        for (; j > 0 && keys[cards[j - 1].Number()] > key; --j) cards[j] = cards[j - 1];
-        cards[j] = card;
+    for (const CardName& card : slots) {
+        const std::uint32_t number = card.Number();
+        if (number >= CardName::DeckNumbers) {
+            SortByTextKeys(slots);
+            return;
+        }
+        if (number == 0) continue;
+        const std::int16_t key = detail::SortKeyByNumber[number];
+        auto j = static_cast<std::size_t>(count++);
+        for (; j > 0 && keys[j - 1] > key; --j) {
+            keys[j] = keys[j - 1];
+            sorted[j] = sorted[j - 1];
+        }
+        keys[j] = key;
+        sorted[j] = card;
     }
-    std::fill(cards + count, slots.end(), CardName());
+    std::copy(sorted.begin(), sorted.end(), slots.begin());
 }
 
 template void SortSlots<10>(HandSlots&);
