@@ -29,8 +29,7 @@ SlotsByMonth DeskSlotsByMonth(const Game& game) {
     return slots;
 }
 
-bool HasCapture(const Game& game) {
-    const SlotsByMonth desk = DeskSlotsByMonth(game);
+bool HasCapture(const Game& game, const SlotsByMonth& desk) {
     for (const CardName& card : game.CPUHand) {
         if (!card.empty() && desk[static_cast<std::size_t>(Month(card))] != 0) return true;
     }
@@ -41,10 +40,9 @@ void ShowDumpInDebugMode(Session& session) {
     if (session.options.DebugMode) session.host.ShowCandidateDump(CandidateDumpText(session.game));
 }
 
-void CaptureMove(Session& session) {
+void CaptureMove(Session& session, const SlotsByMonth& desk) {
     Game& game = session.game;
     ClearCandidates(game);
-    const SlotsByMonth desk = DeskSlotsByMonth(game);
     int n = 0;
     for (int i = 1; i <= HandSlots::Size; ++i) {
         const CardName& handCard = game.CPUHand[i];
@@ -174,8 +172,8 @@ void ComputerTurn(Session& session) {
     HideMarkers(session);
     DisablePlayerHand(session, 0);
     game.PlayerMayAct = false;
-    if (HasCapture(game)) {
-        CaptureMove(session);
+    if (const SlotsByMonth desk = DeskSlotsByMonth(game); HasCapture(game, desk)) {
+        CaptureMove(session, desk);
     } else {
         DiscardMove(session);
     }

@@ -1,5 +1,6 @@
 #include "game/matching.h"
 
+#include <algorithm>
 #include <array>
 
 #include "game/flow.h"
@@ -22,15 +23,19 @@ void CaptureForHuman(Session& session, const CardName& card) {
 }  // namespace
 
 std::int16_t FindDeskMatches(Game& game, int month) {
-    game.DeskMatchSlots.Fill(0);
+    // Every slot is written somewhere, without branches on the cards: a slot that does not
+    // match, or a fourth match, goes to an entry that is not kept.
+    std::array<std::int16_t, 5> found{};
     std::int16_t count = 0;
     std::int16_t slot = 0;
     for (const CardName& card : game.Desk) {
         ++slot;
-        if (card.empty() || Month(card) != month) continue;
-        ++count;
-        // The list has room for three; a fourth match is counted but never stored.
-        if (count <= 3) game.DeskMatchSlots[count] = slot;
+        const bool match = !card.empty() && Month(card) == month;
+        count = static_cast<std::int16_t>(count + match);
+        found[match ? static_cast<std::size_t>(std::min<int>(count, 4)) : 0] = slot;
+    }
+    for (int entry = 1; entry <= 3; ++entry) {
+        game.DeskMatchSlots[entry] = count >= entry ? found[static_cast<std::size_t>(entry)] : std::int16_t{0};
     }
     return count;
 }

@@ -6,6 +6,18 @@
 namespace vm {
 namespace {
 
+// The cells of each meld as positions in a grid read month by month.
+constexpr auto MeldPositions = [] {
+    std::array<std::array<std::size_t, 5>, MeldCount> positions{};
+    for (std::size_t meld = 0; meld < positions.size(); ++meld) {
+        for (std::size_t i = 0; i < positions[meld].size(); ++i) {
+            const GridCell cell = MeldTable[meld].Cells[i];
+            positions[meld][i] = cell.Month == 0 ? 0 : static_cast<std::size_t>((cell.Month - 1) * 4 + cell.Rank - 1);
+        }
+    }
+    return positions;
+}();
+
 const MeldDefinition* Definition(int meld) {
     if (meld < 1 || meld > MeldCount) return nullptr;
     return &MeldTable[static_cast<std::size_t>(meld - 1)];
@@ -24,10 +36,10 @@ bool MeldComplete(const CapturedGrid& grid, int meld) {
     // Every cell is read, without stopping at the first empty one: this runs for every meld
     // after every capture, and a loop of fixed length is the faster for it.
     const CardName* cells = &grid[1][1];
+    const auto& positions = MeldPositions[static_cast<std::size_t>(meld - 1)];
     bool complete = true;
     for (int i = 0; i < definition->CellCount; ++i) {
-        const GridCell cell = definition->Cells[static_cast<std::size_t>(i)];
-        complete &= !cells[(cell.Month - 1) * 4 + cell.Rank - 1].empty();
+        complete &= !cells[positions[static_cast<std::size_t>(i)]].empty();
     }
     return complete;
 }
