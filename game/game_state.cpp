@@ -1,7 +1,6 @@
 #include "game/game_state.h"
 
 #include <array>
-#include <bit>
 
 namespace vm {
 
@@ -41,98 +40,80 @@ bool DeskMonthAtLeast(const Game& game, int n) {
 
 namespace {
 
-// The cards of the pile, the hands and the desk, as bits by index, and how many were added:
-// a card added twice shows as fewer bits than cards.
-struct PlacedCards {
-    std::uint64_t Bits = 0;
-    int Count = 0;
-    bool Sound = true;  // every card of this deal's picture set
+// How many places hold each card, by index. A card of another picture set, or a name that is
+// no card, makes the count unsound; its bits still land somewhere harmless.
+struct PlaceCounts {
+    std::array<std::uint32_t, 64> Count{};
+    std::uint32_t FirstNumber = 0;  // the number of the deal's first card, index 0
+    bool Sound = true;
 
-    void Add(const CardName& card, std::uint32_t firstNumber) {
-        const std::uint32_t index = card.Number() - firstNumber;
+    void Add(const CardName& card) {
+        const std::uint32_t index = card.Number() - FirstNumber;
         Sound &= index < 48;
-        Bits |= std::uint64_t{1} << (index & 63);
-        ++Count;
+        ++Count[index & 63];
     }
-    bool NoneTwice() const { return std::popcount(Bits) == Count; }
 };
 
 // Cards first, then empty slots, as many cards as the count says; the cards ordered by month,
 // then by value from high to low. Checked without stopping at a fault, as faults never occur
-// in play and the loops run after every play.
+// in play and this runs after every play.
 template <int N>
-bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlacedCards& placed,
-                      std::uint32_t firstNumber) {
-    auto slot = slots.begin();
+bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlaceCounts& places) {
     int previousKey = 0;
     bool sorted = true;
     int count = 0;
-    for (; slot != slots.end() && !slot->empty(); ++slot, ++count) {
+    for (auto slot = slots.begin(); slot != slots.end() && !slot->empty(); ++slot, ++count) {
         const std::uint32_t number = slot->Number();
         const int key = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
         sorted &= key >= previousKey;
         previousKey = key;
-        placed.Add(*slot, firstNumber);
+        places.Add(*slot);
     }
-    std::uint32_t rest = 0;
-    for (; slot != slots.end(); ++slot) rest |= slot->Number();
-    return sorted && rest == 0 && count == expectedCount;
+    // No card after the first empty slot: the row holds no more cards than its leading ones.
+    int cards = 0;
+    for (const CardName& card : slots) cards += !card.empty();
+    return sorted && cards == count && count == expectedCount;
 }
 
-constexpr std::array<std::uint32_t, 32> LaneBits = [] {
-    std::array<std::uint32_t, 32> bits{};
-    for (std::size_t i = 0; i < bits.size(); ++i) bits[i] = std::uint32_t{1} << i;
-    return bits;
-}();
-
-// Cells first..first + count - 1 of both grids: each holds nothing or the one card that
-// belongs there, no card lies in both grids or also in `placed` (bit i for cell first + i).
-// Returns the number of faults and adds up the cards seen. Written as plain arithmetic on
-// every cell, so that the compiler checks several cells at once: most are empty, and this
-// runs after every play.
-unsigned CheckCells(const CardName* human, const CardName* computer, int first, int count,
-                    std::uint32_t own, std::uint32_t placed, unsigned& cards) {
-    unsigned faults = 0;
-    unsigned seen = 0;
-    for (int i = 0; i < count; ++i) {
-        const std::uint32_t h = human[first + i].Number();
-        const std::uint32_t c = computer[first + i].Number();
-        const std::uint32_t either = h | c;
-        const std::uint32_t elsewhere = (placed & LaneBits[static_cast<std::size_t>(i)]) != 0;
-        faults |= ((h != 0) & (c != 0)) | ((either != 0) & (either != own + static_cast<std::uint32_t>(first + i))) |
-                  (elsewhere & (either != 0));
-        seen += (h != 0) + (c != 0) + elsewhere;
-    }
-    cards += seen;
-    return faults;
-}
-
-// Every card lies in exactly one place: the pile, the hands and the desk (`placed`, already
-// checked to hold no card twice) or a cell of the grids.
-bool OnePlaceEach(const Game& game, std::uint64_t placed, std::uint32_t firstNumber) {
+// Each cell of both grids holds nothing or the one card that belongs there; the cards found
+// are counted in. Plain arithmetic on every cell, so that the compiler checks several cells
+// at once: most are empty.
+bool GridsSound(const Game& game, PlaceCounts& places) {
     const CardName* human = &game.CapturedPiles[HumanSide][1][1];
     const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
-    unsigned cards = 0;
-    const unsigned faults =
-        CheckCells(human, computer, 0, 32, firstNumber, static_cast<std::uint32_t>(placed), cards) |
-        CheckCells(human, computer, 32, 16, firstNumber, static_cast<std::uint32_t>(placed >> 32), cards);
-    return faults == 0 && cards == 48;
+    std::uint32_t faults = 0;
+    for (std::uint32_t i = 0; i < 48; ++i) {
+        const std::uint32_t h = human[i].Number();
+        const std::uint32_t c = computer[i].Number();
+        // A wrong card shows in the two together; a card in both grids is counted twice.
+        const std::uint32_t either = h | c;
+        faults |= (either != 0) & (either != places.FirstNumber + i);
+        places.Count[i] += (h != 0) + (c != 0);
+    }
+    return faults == 0;
+}
+
+bool EachCardOnce(const PlaceCounts& places) {
+    std::uint32_t faults = 0;
+    for (std::size_t i = 0; i < 48; ++i) faults |= places.Count[i] ^ 1;
+    return faults == 0;
 }
 
 }  // namespace
 
 bool IsConsistent(const Game& game) {
     if (game.PilePosition < 1 || game.PilePosition > 49) return false;
-    // The pile, the hands and the desk hold cards of one picture set, each once.
-    const std::uint32_t firstNumber = CardName::OfIndex(0, game.CardTable[1].CardName.IsPlain()).Number();
-    PlacedCards placed;
+    // Every card of one picture set lies in exactly one place: the pile, a hand, the desk or
+    // its own cell of a grid.
+    PlaceCounts places;
+    places.FirstNumber = CardName::OfIndex(0, game.CardTable[1].CardName.IsPlain()).Number();
     for (int position = game.PilePosition; position <= 48; ++position) {
-        placed.Add(game.CardTable[position].CardName, firstNumber);
+        places.Add(game.CardTable[position].CardName);
     }
-    return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], placed, firstNumber) &&
-           SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], placed, firstNumber) &&
-           SortedAndCompact(game.Desk, game.DeskNextSlot - 1, placed, firstNumber) && placed.Sound &&
-           placed.NoneTwice() && OnePlaceEach(game, placed.Bits, firstNumber);
+    return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], places) &&
+           SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], places) &&
+           SortedAndCompact(game.Desk, game.DeskNextSlot - 1, places) && GridsSound(game, places) &&
+           places.Sound && EachCardOnce(places);
 }
 
 }  // namespace vm
