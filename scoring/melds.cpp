@@ -6,13 +6,16 @@
 namespace vm {
 namespace {
 
-// The cells of each meld as positions in a grid read month by month.
+// The cells of each meld as positions in a grid read month by month, always five: a meld of
+// fewer cells repeats its first, so that every meld is read by the same five reads.
 constexpr auto MeldPositions = [] {
     std::array<std::array<std::size_t, 5>, MeldCount> positions{};
     for (std::size_t meld = 0; meld < positions.size(); ++meld) {
+        const MeldDefinition& definition = MeldTable[meld];
         for (std::size_t i = 0; i < positions[meld].size(); ++i) {
-            const GridCell cell = MeldTable[meld].Cells[i];
-            positions[meld][i] = cell.Month == 0 ? 0 : static_cast<std::size_t>((cell.Month - 1) * 4 + cell.Rank - 1);
+            const int used = static_cast<int>(i) < definition.CellCount ? static_cast<int>(i) : 0;
+            const GridCell cell = definition.Cells[static_cast<std::size_t>(used)];
+            positions[meld][i] = static_cast<std::size_t>((cell.Month - 1) * 4 + cell.Rank - 1);
         }
     }
     return positions;
@@ -33,15 +36,12 @@ int MeldPoints(int meld) {
 bool MeldComplete(const CapturedGrid& grid, int meld) {
     const MeldDefinition* definition = Definition(meld);
     if (!definition) return false;
-    // Every cell is read, without stopping at the first empty one: this runs for every meld
-    // after every capture, and a loop of fixed length is the faster for it.
+    // All five positions are read, without stopping at the first empty one: this runs for
+    // every meld after every capture, and straight-line reads are the faster for it.
     const CardName* cells = &grid[1][1];
-    const auto& positions = MeldPositions[static_cast<std::size_t>(meld - 1)];
-    bool complete = true;
-    for (int i = 0; i < definition->CellCount; ++i) {
-        complete &= !cells[positions[static_cast<std::size_t>(i)]].empty();
-    }
-    return complete;
+    const auto& at = MeldPositions[static_cast<std::size_t>(meld - 1)];
+    return !cells[at[0]].empty() & !cells[at[1]].empty() & !cells[at[2]].empty() &
+           !cells[at[3]].empty() & !cells[at[4]].empty();
 }
 
 MeldInfo PrepareMeldInfo(const Game& game, int side, int meld) {
@@ -53,8 +53,10 @@ MeldInfo PrepareMeldInfo(const Game& game, int side, int meld) {
         const GridCell cell = definition->Cells[static_cast<std::size_t>(i)];
         info[i + 1] = grid[cell.Month][cell.Rank];
     }
-    info[6] = std::string(side == HumanSide ? "Player" : "Computer") + " has " +
-              std::string(definition->Message);
+    std::string& announcement = info[6];
+    announcement = side == HumanSide ? "Player" : "Computer";
+    announcement += " has ";
+    announcement += definition->Message;
     info[7] = std::string(definition->PointsText);
     return info;
 }
