@@ -126,27 +126,24 @@ void SortByTextKeys(OneBased<CardName, N>& slots) {
 template <int N>
 void SortSlots(OneBased<CardName, N>& slots) {
     // Empty slots all have the greatest key, so the sort moves the cards, in their order,
-    // before them: each card is inserted among the sorted cards before it, and the whole row
-    // is written back at once, the empty slots after the cards.
+    // before them. The cards are first gathered in order without branching on empty slots,
+    // then sorted among themselves, and the whole row is written back at once.
     std::array<CardName, N> sorted{};
     std::array<std::int16_t, N> keys{};
-    int count = 0;
+    std::size_t count = 0;
+    bool deckNamesOnly = true;
     for (const CardName& card : slots) {
         const std::uint32_t number = card.Number();
-        if (number >= CardName::DeckNumbers) {
-            SortByTextKeys(slots);
-            return;
-        }
-        if (number == 0) continue;
-        const std::int16_t key = detail::SortKeyByNumber[number];
-        auto j = static_cast<std::size_t>(count++);
-        for (; j > 0 && keys[j - 1] > key; --j) {
-            keys[j] = keys[j - 1];
-            sorted[j] = sorted[j - 1];
-        }
-        keys[j] = key;
-        sorted[j] = card;
+        deckNamesOnly &= number < CardName::DeckNumbers;
+        sorted[count] = card;
+        keys[count] = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
+        count += number != 0;
     }
+    if (!deckNamesOnly) {
+        SortByTextKeys(slots);
+        return;
+    }
+    StableSort(sorted.begin(), keys.begin(), static_cast<int>(count));
     std::copy(sorted.begin(), sorted.end(), slots.begin());
 }
 
