@@ -1,5 +1,8 @@
 #include "scoring/scoreboard.h"
 
+#include <algorithm>
+#include <array>
+
 #include "game/number_text.h"
 #include "scoring/meld_table.h"
 #include "scoring/melds.h"
@@ -14,17 +17,24 @@ std::string MeldTitle(std::string_view message) { return " " + std::string(messa
 ScoreboardSide ScoreSide(const Game& game, int side) {
     ScoreboardSide result;
     const CapturedGrid& grid = game.CapturedPiles[side];
-    int count = 0;
+    // The deck has 25 scoring cards but the board 24 places: the last one is counted but not
+    // pictured. Every cell is written somewhere, without branching on the cards: a card worth
+    // nothing is overwritten by the next, and places past the 24th are dropped.
+    std::array<CardName, 26> pictured{};
+    std::size_t count = 0;
+    int total = 0;
     for (const auto& month : grid) {
         for (const CardName& card : month) {
             const int value = CardValue(card);
-            if (value <= 0) continue;
-            result.CardTotal = static_cast<std::int16_t>(result.CardTotal + value);
-            // The deck has 25 scoring cards but the board 24 places: the last one is counted
-            // but not pictured.
-            if (++count <= 24) result.ScoringCards[count] = card;
+            const bool scores = value > 0;
+            pictured[std::min<std::size_t>(count, 25)] = card;
+            count += scores;
+            total += scores ? value : 0;
         }
     }
+    pictured[std::min<std::size_t>(count, 25)] = CardName();
+    std::copy(pictured.begin(), pictured.begin() + 24, result.ScoringCards.begin());
+    result.CardTotal = static_cast<std::int16_t>(total);
     result.ScoreLabel = "Score Cards total = " + NumberText(result.CardTotal);
 
     int row = 0;

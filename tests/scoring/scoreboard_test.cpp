@@ -87,7 +87,10 @@ TEST_F(ScoreboardTest, TwentyFiveScoringCardsFillTheTwentyFourPlaces) {
         s.game.CapturedPiles[1][record.Month][record.MonthRank] = record.CardName;
     const ScoreboardView view = BuildScoreboard(s.game);
     EXPECT_EQ(view.Player.CardTotal, 250);
-    EXPECT_NE(view.Player.ScoringCards[24], "");
+    // In grid order the 24th is December's 10; December's 5 is counted but not shown.
+    EXPECT_EQ(view.Player.ScoringCards[1], "jan_20.bmp");
+    EXPECT_EQ(view.Player.ScoringCards[23], "dec_20.bmp");
+    EXPECT_EQ(view.Player.ScoringCards[24], "dec_10.bmp");
 }
 
 }  // namespace
