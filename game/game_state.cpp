@@ -59,26 +59,26 @@ struct PlaceCounts {
 // in play and this runs after every play.
 template <int N>
 bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlaceCounts& places) {
+    if (expectedCount < 0 || expectedCount > N) return false;
+    // The first expectedCount slots hold cards and the others none: one pass over the row.
+    bool compact = true;
+    for (int i = 0; i < N; ++i) compact &= (i < expectedCount) == !slots.begin()[i].empty();
     int previousKey = 0;
     bool sorted = true;
-    int count = 0;
-    for (auto slot = slots.begin(); slot != slots.end() && !slot->empty(); ++slot, ++count) {
+    for (auto slot = slots.begin(); slot != slots.begin() + expectedCount; ++slot) {
         const std::uint32_t number = slot->Number();
         const int key = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
         sorted &= key >= previousKey;
         previousKey = key;
         places.Add(*slot);
     }
-    // No card after the first empty slot: the row holds no more cards than its leading ones.
-    int cards = 0;
-    for (const CardName& card : slots) cards += !card.empty();
-    return sorted && cards == count && count == expectedCount;
+    return compact && sorted;
 }
 
-// Each cell of both grids holds nothing or the one card that belongs there; the cards found
-// are counted in. Plain arithmetic on every cell, so that the compiler checks several cells
-// at once: most are empty.
-bool GridsSound(const Game& game, PlaceCounts& places) {
+// Each cell of both grids holds nothing or the one card that belongs there, and with the
+// cards counted elsewhere every card lies in exactly one place. Plain arithmetic on every
+// cell, so that the compiler checks several cells at once: most are empty.
+bool GridsCompleteTheDeck(const Game& game, const PlaceCounts& places) {
     const CardName* human = &game.CapturedPiles[HumanSide][1][1];
     const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
     std::uint32_t faults = 0;
@@ -88,14 +88,8 @@ bool GridsSound(const Game& game, PlaceCounts& places) {
         // A wrong card shows in the two together; a card in both grids is counted twice.
         const std::uint32_t either = h | c;
         faults |= (either != 0) & (either != places.FirstNumber + i);
-        places.Count[i] += (h != 0) + (c != 0);
+        faults |= (places.Count[i] + (h != 0) + (c != 0)) ^ 1;
     }
-    return faults == 0;
-}
-
-bool EachCardOnce(const PlaceCounts& places) {
-    std::uint32_t faults = 0;
-    for (std::size_t i = 0; i < 48; ++i) faults |= places.Count[i] ^ 1;
     return faults == 0;
 }
 
@@ -112,8 +106,8 @@ bool IsConsistent(const Game& game) {
     }
     return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], places) &&
            SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], places) &&
-           SortedAndCompact(game.Desk, game.DeskNextSlot - 1, places) && GridsSound(game, places) &&
-           places.Sound && EachCardOnce(places);
+           SortedAndCompact(game.Desk, game.DeskNextSlot - 1, places) && places.Sound &&
+           GridsCompleteTheDeck(game, places);
 }
 
 }  // namespace vm
