@@ -1,5 +1,6 @@
 #include "game/game_state.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vm {
@@ -43,7 +44,8 @@ namespace {
 // How many places hold each card, by index. A card of another picture set, or a name that is
 // no card, makes the count unsound; its bits still land somewhere harmless.
 struct PlaceCounts {
-    std::array<std::uint32_t, 64> Count{};
+    // Entries 0..47 are first written by the pass over the grids; 48..63 take what no card is.
+    std::array<std::uint32_t, 64> Count;
     std::uint32_t FirstNumber = 0;  // the number of the deal's first card, index 0
     bool Sound = true;
 
@@ -75,10 +77,10 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, Pla
     return compact && sorted;
 }
 
-// Each cell of both grids holds nothing or the one card that belongs there, and with the
-// cards counted elsewhere every card lies in exactly one place. Plain arithmetic on every
-// cell, so that the compiler checks several cells at once: most are empty.
-bool GridsCompleteTheDeck(const Game& game, const PlaceCounts& places) {
+// Each cell of both grids holds nothing or the one card that belongs there; the cards found
+// start the counts. Plain arithmetic on every cell, so that the compiler checks several cells
+// at once: most are empty.
+bool GridsSound(const Game& game, PlaceCounts& places) {
     const CardName* human = &game.CapturedPiles[HumanSide][1][1];
     const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
     std::uint32_t faults = 0;
@@ -88,8 +90,15 @@ bool GridsCompleteTheDeck(const Game& game, const PlaceCounts& places) {
         // A wrong card shows in the two together; a card in both grids is counted twice.
         const std::uint32_t either = h | c;
         faults |= (either != 0) & (either != places.FirstNumber + i);
-        faults |= (places.Count[i] + (h != 0) + (c != 0)) ^ 1;
+        places.Count[i] = (h != 0) + (c != 0);
     }
+    std::fill(places.Count.begin() + 48, places.Count.end(), 0U);
+    return faults == 0;
+}
+
+bool EachCardOnce(const PlaceCounts& places) {
+    std::uint32_t faults = 0;
+    for (std::size_t i = 0; i < 48; ++i) faults |= places.Count[i] ^ 1;
     return faults == 0;
 }
 
@@ -97,17 +106,18 @@ bool GridsCompleteTheDeck(const Game& game, const PlaceCounts& places) {
 
 bool IsConsistent(const Game& game) {
     if (game.PilePosition < 1 || game.PilePosition > 49) return false;
-    // Every card of one picture set lies in exactly one place: the pile, a hand, the desk or
-    // its own cell of a grid.
+    // Every card of one picture set lies in exactly one place: its own cell of a grid, the
+    // pile, a hand or the desk.
     PlaceCounts places;
     places.FirstNumber = CardName::OfIndex(0, game.CardTable[1].CardName.IsPlain()).Number();
+    if (!GridsSound(game, places)) return false;
     for (int position = game.PilePosition; position <= 48; ++position) {
         places.Add(game.CardTable[position].CardName);
     }
     return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], places) &&
            SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], places) &&
            SortedAndCompact(game.Desk, game.DeskNextSlot - 1, places) && places.Sound &&
-           GridsCompleteTheDeck(game, places);
+           EachCardOnce(places);
 }
 
 }  // namespace vm
