@@ -66,13 +66,30 @@ constexpr std::array<unsigned, 48> SetsByIndex = [] {
     return sets;
 }();
 
-const CardName& At(const CapturedGrid& grid, Cell cell) { return grid[cell.Month][cell.Rank]; }
+constexpr std::size_t Position(Cell cell) { return static_cast<std::size_t>((cell.Month - 1) * 4 + cell.Rank - 1); }
+
+// The cells of each set as positions in a grid read month by month, always five: a set of
+// fewer cells repeats its first, which changes neither "any" nor "all" of them.
+constexpr auto SetPositions = [] {
+    std::array<std::array<std::size_t, 5>, MeldSets.size()> positions{};
+    for (std::size_t set = 0; set < positions.size(); ++set) {
+        for (std::size_t i = 0; i < 5; ++i) {
+            const auto used = static_cast<int>(i) < MeldSets[set].CellCount ? i : 0;
+            positions[set][i] = Position(MeldSets[set].Cells[used]);
+        }
+    }
+    return positions;
+}();
+
+const std::array<std::size_t, 5>& PositionsOf(const MeldSet& set) {
+    return SetPositions[static_cast<std::size_t>(&set - MeldSets.data())];
+}
 
 bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
-    for (int i = 0; i < set.CellCount; ++i) {
-        if (!At(grid, set.Cells[static_cast<std::size_t>(i)]).empty()) return true;
-    }
-    return false;
+    const CardName* cells = &grid[1][1];
+    const auto& at = PositionsOf(set);
+    return !cells[at[0]].empty() | !cells[at[1]].empty() | !cells[at[2]].empty() |
+           !cells[at[3]].empty() | !cells[at[4]].empty();
 }
 
 // Calls visit(set) for each meld set the card belongs to, in table order.
@@ -86,12 +103,13 @@ void ForEachSetOf(const CardName& card, Visit visit) {
 
 // Whether every cell of the set is filled once `own` is filled too.
 bool AllFilledWith(const CapturedGrid& grid, const MeldSet& set, Cell own) {
-    for (int i = 0; i < set.CellCount; ++i) {
-        const Cell cell = set.Cells[static_cast<std::size_t>(i)];
-        const bool isOwn = cell.Month == own.Month && cell.Rank == own.Rank;
-        if (!isOwn && At(grid, cell).empty()) return false;
+    const CardName* cells = &grid[1][1];
+    const std::size_t ownPosition = Position(own);
+    bool all = true;
+    for (const std::size_t position : PositionsOf(set)) {
+        all &= (position == ownPosition) | !cells[position].empty();
     }
-    return true;
+    return all;
 }
 
 }  // namespace
