@@ -1,7 +1,7 @@
 #include "game/matching.h"
 
-#include <algorithm>
 #include <array>
+#include <bit>
 
 #include "game/flow.h"
 #include "game/pile_draw.h"
@@ -23,19 +23,20 @@ void CaptureForHuman(Session& session, const CardName& card) {
 }  // namespace
 
 std::int16_t FindDeskMatches(Game& game, int month) {
-    // Every slot is written somewhere, without branches on the cards: a slot that does not
-    // match, or a fourth match, goes to an entry that is not kept.
-    std::array<std::int16_t, 5> found{};
+    // The matching slots as bits, gathered without branches on the cards; the list keeps
+    // the first three, a fourth match is counted but never stored.
+    unsigned matches = 0;
     std::int16_t count = 0;
-    std::int16_t slot = 0;
+    unsigned bit = 1;
     for (const CardName& card : game.Desk) {
-        ++slot;
         const bool match = !card.empty() && Month(card) == month;
+        matches |= match ? bit : 0U;
         count = static_cast<std::int16_t>(count + match);
-        found[match ? static_cast<std::size_t>(std::min<int>(count, 4)) : 0] = slot;
+        bit <<= 1;
     }
     for (int entry = 1; entry <= 3; ++entry) {
-        game.DeskMatchSlots[entry] = count >= entry ? found[static_cast<std::size_t>(entry)] : std::int16_t{0};
+        game.DeskMatchSlots[entry] = static_cast<std::int16_t>(matches == 0 ? 0 : std::countr_zero(matches) + 1);
+        matches &= matches - 1;
     }
     return count;
 }
