@@ -17,14 +17,16 @@
 namespace vm {
 namespace {
 
-// For each month, the desk slots holding a card of it: bit s for slot s.
+// For each month, the desk slots holding a card of it: bit s for slot s. Entry 0 collects the
+// empty slots, so that every slot is recorded without a branch.
 using SlotsByMonth = std::array<unsigned, NoMonth + 1>;
 
 SlotsByMonth DeskSlotsByMonth(const Game& game) {
     SlotsByMonth slots{};
-    for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
-        const CardName& card = game.Desk[slot];
-        if (!card.empty()) slots[static_cast<std::size_t>(Month(card))] |= 1U << slot;
+    unsigned bit = 2;  // slot 1
+    for (const CardName& card : game.Desk) {
+        slots[card.empty() ? 0 : static_cast<std::size_t>(Month(card))] |= bit;
+        bit <<= 1;
     }
     return slots;
 }

@@ -1,5 +1,6 @@
 #include "game/evaluation.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <initializer_list>
@@ -154,9 +155,7 @@ std::int16_t BlockBonus(const Game& game, const CardName& card) {
     return bonus;
 }
 
-void ClearCandidates(Game& game) {
-    for (int i = 1; i <= 10; ++i) game.CandidateTable[i] = Candidate{};
-}
+void ClearCandidates(Game& game) { std::fill_n(game.CandidateTable.begin(), 10, Candidate{}); }
 
 void SetCandidate(Game& game, int n, const CardName& handCard, int handSlot,
                   const CardName& deskCard, int deskSlot) {
