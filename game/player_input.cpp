@@ -74,15 +74,13 @@ void HideMarkers(Session& session) {
 }
 
 void EnablePlayerHand(Session& session) {
-    for (int slot = 1; slot <= HandSlots::Size; ++slot) {
-        session.view.picHand[slot].Enabled = !session.game.PlayerHand[slot].empty();
-    }
+    auto place = session.view.picHand.begin();
+    for (const CardName& card : session.game.PlayerHand) (place++)->Enabled = !card.empty();
 }
 
 void DisablePlayerHand(Session& session, int keep) {
-    for (int slot = 1; slot <= HandSlots::Size; ++slot) {
-        if (slot != keep) session.view.picHand[slot].Enabled = false;
-    }
+    int slot = 0;
+    for (CardPlace& place : session.view.picHand) place.Enabled &= ++slot == keep;
 }
 
 void DisableDeskClicks(Session& session) {
