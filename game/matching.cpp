@@ -29,7 +29,7 @@ std::int16_t FindDeskMatches(Game& game, int month) {
     std::int16_t count = 0;
     unsigned bit = 1;
     for (const CardName& card : game.Desk) {
-        const bool match = !card.empty() && Month(card) == month;
+        const bool match = (!card.empty()) & (Month(card) == month);
         matches |= match ? bit : 0U;
         count = static_cast<std::int16_t>(count + match);
         bit <<= 1;
