@@ -1,6 +1,5 @@
 #include "game/game_state.h"
 
-#include <algorithm>
 #include <array>
 
 namespace vm {
@@ -41,18 +40,20 @@ bool DeskMonthAtLeast(const Game& game, int n) {
 
 namespace {
 
-// How many places hold each card, by index. A card of another picture set, or a name that is
-// no card, makes the count unsound; its bits still land somewhere harmless.
-struct PlaceCounts {
-    // Entries 0..47 are first written by the pass over the grids; 48..63 take what no card is.
-    std::array<std::uint32_t, 64> Count;
+// The cards of the pile, the hands and the desk as bits by index. A card added twice is noted,
+// and so is a card of another picture set or a name that is no card.
+struct PlacedCards {
+    std::uint64_t Bits = 0;
+    std::uint64_t Twice = 0;
     std::uint32_t FirstNumber = 0;  // the number of the deal's first card, index 0
     bool Sound = true;
 
     void Add(const CardName& card) {
         const std::uint32_t index = card.Number() - FirstNumber;
         Sound &= index < 48;
-        ++Count[index & 63];
+        const std::uint64_t bit = std::uint64_t{1} << (index & 63);
+        Twice |= Bits & bit;
+        Bits |= bit;
     }
 };
 
@@ -60,7 +61,7 @@ struct PlaceCounts {
 // then by value from high to low. Checked without stopping at a fault, as faults never occur
 // in play and this runs after every play.
 template <int N>
-bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlaceCounts& places) {
+bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlacedCards& placed) {
     if (expectedCount < 0 || expectedCount > N) return false;
     // The first expectedCount slots hold cards and the others none: one pass over the row.
     bool compact = true;
@@ -72,52 +73,58 @@ bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, Pla
         const int key = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
         sorted &= key >= previousKey;
         previousKey = key;
-        places.Add(*slot);
+        placed.Add(*slot);
     }
     return compact && sorted;
 }
 
-// Each cell of both grids holds nothing or the one card that belongs there; the cards found
-// start the counts. Plain arithmetic on every cell, so that the compiler checks several cells
-// at once: most are empty.
-bool GridsSound(const Game& game, PlaceCounts& places) {
-    const CardName* human = &game.CapturedPiles[HumanSide][1][1];
-    const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
+constexpr std::array<std::uint32_t, 32> LaneBits = [] {
+    std::array<std::uint32_t, 32> bits{};
+    for (std::size_t i = 0; i < bits.size(); ++i) bits[i] = std::uint32_t{1} << i;
+    return bits;
+}();
+
+// Cells first..first + count - 1 of both grids: each holds nothing or the one card that
+// belongs there, and together with `placed` (bit i for cell first + i) each card lies in
+// exactly one place. Plain arithmetic on every cell, so that the compiler checks several
+// cells at once: most are empty.
+std::uint32_t CellFaults(const CardName* human, const CardName* computer, std::uint32_t first,
+                         std::uint32_t count, std::uint32_t firstNumber, std::uint32_t placed) {
     std::uint32_t faults = 0;
-    for (std::uint32_t i = 0; i < 48; ++i) {
-        const std::uint32_t h = human[i].Number();
-        const std::uint32_t c = computer[i].Number();
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t h = human[first + i].Number();
+        const std::uint32_t c = computer[first + i].Number();
         // A wrong card shows in the two together; a card in both grids is counted twice.
         const std::uint32_t either = h | c;
-        faults |= (either != 0) & (either != places.FirstNumber + i);
-        places.Count[i] = (h != 0) + (c != 0);
+        faults |= (either != 0) & (either != firstNumber + first + i);
+        const std::uint32_t places = (h != 0) + (c != 0) + ((placed & LaneBits[i]) != 0);
+        faults |= places ^ 1;
     }
-    std::fill(places.Count.begin() + 48, places.Count.end(), 0U);
-    return faults == 0;
-}
-
-bool EachCardOnce(const PlaceCounts& places) {
-    std::uint32_t faults = 0;
-    for (std::size_t i = 0; i < 48; ++i) faults |= places.Count[i] ^ 1;
-    return faults == 0;
+    return faults;
 }
 
 }  // namespace
 
 bool IsConsistent(const Game& game) {
     if (game.PilePosition < 1 || game.PilePosition > 49) return false;
-    // Every card of one picture set lies in exactly one place: its own cell of a grid, the
-    // pile, a hand or the desk.
-    PlaceCounts places;
-    places.FirstNumber = CardName::OfIndex(0, game.CardTable[1].CardName.IsPlain()).Number();
-    if (!GridsSound(game, places)) return false;
+    // Every card of one picture set lies in exactly one place: the pile, a hand, the desk or
+    // its own cell of a grid.
+    PlacedCards placed;
+    placed.FirstNumber = CardName::OfIndex(0, game.CardTable[1].CardName.IsPlain()).Number();
     for (int position = game.PilePosition; position <= 48; ++position) {
-        places.Add(game.CardTable[position].CardName);
+        placed.Add(game.CardTable[position].CardName);
     }
-    return SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], places) &&
-           SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], places) &&
-           SortedAndCompact(game.Desk, game.DeskNextSlot - 1, places) && places.Sound &&
-           EachCardOnce(places);
+    if (!SortedAndCompact(game.PlayerHand, game.HandCount[HumanSide], placed) ||
+        !SortedAndCompact(game.CPUHand, game.HandCount[ComputerSide], placed) ||
+        !SortedAndCompact(game.Desk, game.DeskNextSlot - 1, placed) || !placed.Sound || placed.Twice != 0) {
+        return false;
+    }
+    const CardName* human = &game.CapturedPiles[HumanSide][1][1];
+    const CardName* computer = &game.CapturedPiles[ComputerSide][1][1];
+    const auto low = static_cast<std::uint32_t>(placed.Bits);
+    const auto high = static_cast<std::uint32_t>(placed.Bits >> 32);
+    return (CellFaults(human, computer, 0, 32, placed.FirstNumber, low) |
+            CellFaults(human, computer, 32, 16, placed.FirstNumber, high)) == 0;
 }
 
 }  // namespace vm
