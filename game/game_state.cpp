@@ -63,9 +63,10 @@ struct PlacedCards {
 template <int N>
 bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlacedCards& placed) {
     if (expectedCount < 0 || expectedCount > N) return false;
-    // The first expectedCount slots hold cards and the others none: one pass over the row.
-    bool compact = true;
-    for (int i = 0; i < N; ++i) compact &= (i < expectedCount) == !slots.begin()[i].empty();
+    // The first expectedCount slots hold cards and the others none: the filled slots as bits.
+    unsigned filled = 0;
+    for (int i = 0; i < N; ++i) filled |= static_cast<unsigned>(!slots.begin()[i].empty()) << i;
+    const bool compact = filled == (1U << expectedCount) - 1;
     int previousKey = 0;
     bool sorted = true;
     for (auto slot = slots.begin(); slot != slots.begin() + expectedCount; ++slot) {
