@@ -150,4 +150,34 @@ void SortSlots(OneBased<CardName, N>& slots) {
 template void SortSlots<10>(HandSlots&);
 template void SortSlots<16>(DeskSlots&);
 
+template <int N>
+void CloseGap(OneBased<CardName, N>& slots, int slot) {
+    const auto gap = slots.begin() + (slot - 1);
+    std::copy(gap + 1, slots.end(), gap);
+    slots.end()[-1] = CardName();
+}
+
+template <int N>
+void SettleNewCard(OneBased<CardName, N>& slots, int slot) {
+    const auto row = slots.begin();
+    const auto last = static_cast<std::size_t>(slot - 1);
+    // Names that are no cards sort by their text; the whole row is sorted for them.
+    const bool deckNamesOnly = std::all_of(row, row + slot, [](const CardName& card) {
+        return card.Number() < CardName::DeckNumbers;
+    });
+    if (!deckNamesOnly) {
+        SortSlots(slots);
+        return;
+    }
+    const CardName card = row[last];
+    const std::int16_t key = detail::SortKeyByNumber[card.Number()];
+    std::size_t j = last;
+    for (; j > 0 && detail::SortKeyByNumber[row[j - 1].Number()] > key; --j) row[j] = row[j - 1];
+    row[j] = card;
+}
+
+template void CloseGap<10>(HandSlots&, int);
+template void CloseGap<16>(DeskSlots&, int);
+template void SettleNewCard<16>(DeskSlots&, int);
+
 }  // namespace vm

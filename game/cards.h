@@ -64,6 +64,20 @@ void SortSlots(OneBased<CardName, N>& slots);
 extern template void SortSlots<10>(HandSlots&);
 extern template void SortSlots<16>(DeskSlots&);
 
+// A row that is sorted and compact (cards first) stays so after one change, exactly as
+// SortSlots would leave it, without sorting the whole row again.
+// The card in `slot` has just been removed: the cards after it move up one place.
+template <int N>
+void CloseGap(OneBased<CardName, N>& slots, int slot);
+// A card has just been written to `slot`, the row's first empty one: it moves before the
+// cards that sort after it and stays after those that sort with it.
+template <int N>
+void SettleNewCard(OneBased<CardName, N>& slots, int slot);
+
+extern template void CloseGap<10>(HandSlots&, int);
+extern template void CloseGap<16>(DeskSlots&, int);
+extern template void SettleNewCard<16>(DeskSlots&, int);
+
 }  // namespace vm
 
 #include "game/cards_inline.h"

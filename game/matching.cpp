@@ -45,7 +45,7 @@ void RemoveHandCard(Session& session, int side, int slot) {
     Game& game = session.game;
     --game.HandCount[side];
     Hand(game, side)[slot].clear();
-    SortHand(game, side);
+    CloseGap(Hand(game, side), slot);
     RedrawZone(session, side);
 }
 
@@ -53,14 +53,14 @@ void RemoveDeskCard(Session& session, int slot) {
     Game& game = session.game;
     game.Desk[slot].clear();
     --game.DeskNextSlot;
-    SortDesk(game);
+    CloseGap(game.Desk, slot);
     RedrawZone(session, 3);
 }
 
 void LayCardOnDesk(Session& session, const CardName& card) {
     Game& game = session.game;
     game.Desk[game.DeskNextSlot] = card;
-    SortDesk(game);
+    SettleNewCard(game.Desk, game.DeskNextSlot);
     RedrawZone(session, 3);
     ++game.DeskNextSlot;
 }

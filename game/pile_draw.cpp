@@ -64,9 +64,9 @@ void LayPileCard(Session& session, const CardName& card) {
     Game& game = session.game;
     PauseForPlay(session);
     game.Desk[game.DeskNextSlot] = card;
+    SettleNewCard(game.Desk, game.DeskNextSlot);
     ++game.DeskNextSlot;
     session.view.picPile[game.TurnSide].Visible = false;
-    SortDesk(game);
     RedrawZone(session, 3);
     PlayCardSound(session, "Card_down.wav");
 }

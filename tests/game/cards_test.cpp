@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/random.h"
 #include "tests/support/fixed_table.h"
 
 namespace vm {
@@ -118,6 +119,39 @@ TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
         HandSlots hand = Row(input);
         SortSlots(hand);
         EXPECT_EQ(hand, Row(expected)) << input;
+    }
+}
+
+// Removing a card from a sorted row, or adding one after its last card, leaves the row exactly
+// as sorting it whole would, ties and names that are no cards included.
+TEST(SlotSort, OneChangeToASortedRowEndsAsSortingItWould) {
+    Random rng(99);
+    CardTableType deck;
+    BuildCardTable(deck, true);
+    for (int trial = 0; trial < 2000; ++trial) {
+        DeskSlots row;
+        const int count = static_cast<int>(rng.Next() * 15);
+        for (int slot = 1; slot <= count; ++slot) row[slot] = deck[static_cast<int>(rng.Next() * 48) + 1].CardName;
+        if (trial % 50 == 0) row[1] = "Jan_20.bmp";
+        SortSlots(row);
+
+        DeskSlots removed = row;
+        DeskSlots expected = row;
+        const int slot = static_cast<int>(rng.Next() * count) + 1;
+        if (count > 0) {
+            removed[slot].clear();
+            expected[slot].clear();
+            CloseGap(removed, slot);
+            SortSlots(expected);
+            ASSERT_EQ(removed, expected) << trial;
+        }
+
+        DeskSlots added = row;
+        added[count + 1] = deck[static_cast<int>(rng.Next() * 48) + 1].CardName;
+        expected = added;
+        SettleNewCard(added, count + 1);
+        SortSlots(expected);
+        ASSERT_EQ(added, expected) << trial;
     }
 }
 
