@@ -63,19 +63,22 @@ struct PlacedCards {
 template <int N>
 bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlacedCards& placed) {
     if (expectedCount < 0 || expectedCount > N) return false;
-    // The first expectedCount slots hold cards and the others none: the filled slots as bits.
-    unsigned filled = 0;
-    for (int i = 0; i < N; ++i) filled |= static_cast<unsigned>(!slots.begin()[i].empty()) << i;
-    const bool compact = filled == (1U << expectedCount) - 1;
+    // The first expectedCount slots hold cards and the others none.
     int previousKey = 0;
     bool sorted = true;
-    for (auto slot = slots.begin(); slot != slots.begin() + expectedCount; ++slot) {
+    bool filled = true;
+    const auto end = slots.begin() + expectedCount;
+    for (auto slot = slots.begin(); slot != end; ++slot) {
         const std::uint32_t number = slot->Number();
         const int key = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
+        filled &= number != 0;
         sorted &= key >= previousKey;
         previousKey = key;
         placed.Add(*slot);
     }
+    std::uint32_t rest = 0;
+    for (auto slot = end; slot != slots.end(); ++slot) rest |= slot->Number();
+    const bool compact = filled && rest == 0;
     return compact && sorted;
 }
 
