@@ -48,14 +48,23 @@ struct PlacedCards {
     std::uint32_t FirstNumber = 0;  // the number of the deal's first card, index 0
     bool Sound = true;
 
-    void Add(const CardName& card) {
+    // Adds the card and returns its index (meaningless when the card is unsound).
+    std::uint32_t Add(const CardName& card) {
         const std::uint32_t index = card.Number() - FirstNumber;
         Sound &= index < 48;
         const std::uint64_t bit = std::uint64_t{1} << (index & 63);
         Twice |= Bits & bit;
         Bits |= bit;
+        return index;
     }
 };
+
+// Cards of one set sort by month, then by value from high to low. Within a month the ranks
+// run from high value to low, and only the last two ranks share a value (both 0), except in
+// December: so the order of the sort keys is the order of the index with those two merged.
+constexpr std::uint32_t SortClass(std::uint32_t index) {
+    return index - static_cast<std::uint32_t>(((index & 3) == 3) & (index < 44));
+}
 
 // Cards first, then empty slots, as many cards as the count says; the cards ordered by month,
 // then by value from high to low. Checked without stopping at a fault, as faults never occur
@@ -64,22 +73,17 @@ template <int N>
 bool SortedAndCompact(const OneBased<CardName, N>& slots, int expectedCount, PlacedCards& placed) {
     if (expectedCount < 0 || expectedCount > N) return false;
     // The first expectedCount slots hold cards and the others none.
-    int previousKey = 0;
+    std::uint32_t previousClass = 0;
     bool sorted = true;
-    bool filled = true;
     const auto end = slots.begin() + expectedCount;
     for (auto slot = slots.begin(); slot != end; ++slot) {
-        const std::uint32_t number = slot->Number();
-        const int key = detail::SortKeyByNumber[number < CardName::DeckNumbers ? number : 0];
-        filled &= number != 0;
-        sorted &= key >= previousKey;
-        previousKey = key;
-        placed.Add(*slot);
+        const std::uint32_t sortClass = SortClass(placed.Add(*slot));
+        sorted &= sortClass >= previousClass;
+        previousClass = sortClass;
     }
     std::uint32_t rest = 0;
     for (auto slot = end; slot != slots.end(); ++slot) rest |= slot->Number();
-    const bool compact = filled && rest == 0;
-    return compact && sorted;
+    return sorted && rest == 0;
 }
 
 constexpr std::array<std::uint32_t, 32> LaneBits = [] {
