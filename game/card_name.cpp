@@ -14,21 +14,20 @@ namespace {
 constexpr std::array<std::string_view, 12> MonthAbbreviations = {
     "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
 
-constexpr int DeckSize = 48;
-
 // Entry 0 is the empty name, then the marked set and the plain set by index.
-const std::array<std::string, 2 * DeckSize + 1>& DeckTexts() {
+const std::array<std::string, CardName::DeckNumbers>& DeckTexts() {
     static const auto texts = [] {
-        std::array<std::string, 2 * DeckSize + 1> result;
-        for (int code = 1; code <= 2 * DeckSize; ++code) {
-            const int index = (code - 1) % DeckSize;
-            std::string& text = result[static_cast<std::size_t>(code)];
-            text = MonthAbbreviations[static_cast<std::size_t>(index / 4)];
-            if (code > DeckSize) text += 'o';
-            text += '_';
-            text += std::to_string(detail::NumbersByRank[static_cast<std::size_t>(index / 4)]
-                                                        [static_cast<std::size_t>(index % 4)]);
-            text += ".bmp";
+        std::array<std::string, CardName::DeckNumbers> result;
+        for (int index = 0; index < 48; ++index) {
+            for (const bool plain : {false, true}) {
+                std::string& text = result[CardName::OfIndex(index, plain).Number()];
+                text = MonthAbbreviations[static_cast<std::size_t>(index / 4)];
+                if (plain) text += 'o';
+                text += '_';
+                text += std::to_string(detail::NumbersByRank[static_cast<std::size_t>(index / 4)]
+                                                            [static_cast<std::size_t>(index % 4)]);
+                text += ".bmp";
+            }
         }
         return result;
     }();
@@ -48,14 +47,14 @@ public:
         const std::lock_guard lock(mutex_);
         if (const auto found = codes_.find(text); found != codes_.end()) return found->second;
         const std::string& stored = texts_.emplace_back(text);
-        const auto code = static_cast<std::uint32_t>(2 * DeckSize + texts_.size());
+        const auto code = static_cast<std::uint32_t>(CardName::DeckNumbers - 1 + texts_.size());
         codes_.emplace(stored, code);
         return code;
     }
 
     const std::string& TextOf(std::uint32_t code) {
         const std::lock_guard lock(mutex_);
-        return texts_[code - 2 * DeckSize - 1];
+        return texts_[code - CardName::DeckNumbers];
     }
 
 private:
@@ -76,7 +75,7 @@ CardName::CardName(std::string_view text) {
 }
 
 const std::string& CardName::Text() const {
-    if (code_ <= 2 * DeckSize) return DeckTexts()[code_];
+    if (code_ < DeckNumbers) return DeckTexts()[code_];
     return OtherTexts::Instance().TextOf(code_);
 }
 

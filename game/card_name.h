@@ -12,6 +12,8 @@
 namespace vm {
 
 class CardName {
+    static constexpr std::uint32_t DeckSize = 48;
+
 public:
     CardName() = default;
     // A card reads from its text wherever a text is given, as the file name it is.
@@ -31,7 +33,7 @@ public:
     // The number itself, for tables indexed by card: 0 no card, 1..48 the marked set and
     // 49..96 the plain set in index order, then other texts.
     std::uint32_t Number() const { return code_; }
-    static constexpr std::uint32_t DeckNumbers = 2 * 48 + 1;
+    static constexpr std::uint32_t DeckNumbers = 2 * DeckSize + 1;
 
     bool IsDeckCard() const { return code_ >= 1 && code_ <= 2 * DeckSize; }
     bool IsPlain() const { return code_ > DeckSize && code_ <= 2 * DeckSize; }
@@ -51,7 +53,6 @@ public:
     friend bool operator==(const CardName& card, std::string_view text) { return card.Text() == text; }
 
 private:
-    static constexpr std::uint32_t DeckSize = 48;
     // 0 no card; 1..48 the marked set, 49..96 the plain set, by index; above, other texts.
     std::uint32_t code_ = 0;
 };

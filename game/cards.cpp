@@ -77,15 +77,6 @@ std::string CardSortKey(std::string_view name) {
     return key;
 }
 
-std::string PlainName(std::string_view markedName) {
-    const auto underscore = markedName.find('_');
-    if (underscore == std::string_view::npos) return std::string(markedName) + "o";
-    std::string plain(markedName.substr(0, underscore));
-    plain += 'o';
-    plain += markedName.substr(underscore);
-    return plain;
-}
-
 void BuildCardTable(CardTableType& table, bool showSuitsAndScores) {
     static const CardTableType marked = MakeInitialTable(true);
     static const CardTableType plain = MakeInitialTable(false);
@@ -94,8 +85,6 @@ void BuildCardTable(CardTableType& table, bool showSuitsAndScores) {
 
 namespace {
 
-// For the deck's own names the text key orders exactly as the numeric sort key; any other name
-// falls back to the text key itself.
 // Moves each card left past the cards with greater keys: a stable sort, so it leaves the
 // cards exactly where repeated passes of adjacent swaps would, with far fewer moves.
 template <typename Cards, typename Keys>
@@ -114,6 +103,8 @@ void StableSort(Cards cards, Keys keys, int count) {
     }
 }
 
+// For the deck's own names the text key orders exactly as the numeric sort key; a row holding
+// any other name is sorted by the text keys themselves.
 template <int N>
 void SortByTextKeys(OneBased<CardName, N>& slots) {
     std::array<std::string, N> keys;

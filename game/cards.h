@@ -54,9 +54,6 @@ std::string CardSortKey(std::string_view name);
 // The 48 cards in their initial order, named from the marked or the plain picture set.
 void BuildCardTable(CardTableType& table, bool showSuitsAndScores);
 
-// The name a card has in the plain picture set: "o" before the first underscore.
-std::string PlainName(std::string_view markedName);
-
 // Bubble passes of adjacent swaps until none is needed; equal keys never swap.
 template <int N>
 void SortSlots(OneBased<CardName, N>& slots);

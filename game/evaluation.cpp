@@ -5,17 +5,13 @@
 #include <bit>
 #include <initializer_list>
 
+#include "scoring/meld_table.h"
+
 namespace vm {
 namespace {
 
-struct Cell {
-    int Month;
-    int Rank;
-};
-
+// The bonuses of the six melds' sets, in the meld table's order; their cells are the melds'.
 struct MeldSet {
-    std::array<Cell, 5> Cells;
-    int CellCount;
     std::int16_t OwnMeld;
     std::int16_t OpenSet;
     std::int16_t Block;
@@ -23,13 +19,14 @@ struct MeldSet {
 };
 
 constexpr std::array<MeldSet, 6> MeldSets = {{
-    {{{{1, 2}, {2, 2}, {3, 2}}}, 3, 30, 8, 30, true},
-    {{{{6, 2}, {9, 2}, {10, 2}}}, 3, 30, 8, 30, true},
-    {{{{5, 1}, {5, 2}, {5, 3}, {5, 4}}}, 4, 20, 5, 20, false},
-    {{{{10, 1}, {10, 2}, {10, 3}, {10, 4}}}, 4, 20, 5, 20, false},
-    {{{{12, 1}, {12, 2}, {12, 3}, {12, 4}}}, 4, 20, 5, 20, false},
-    {{{{1, 1}, {3, 1}, {8, 1}, {11, 1}, {12, 1}}}, 5, 50, 13, 50, true},
+    {30, 8, 30, true},
+    {30, 8, 30, true},
+    {20, 5, 20, false},
+    {20, 5, 20, false},
+    {20, 5, 20, false},
+    {50, 13, 50, true},
 }};
+static_assert(MeldSets.size() == MeldTable.size());
 
 constexpr bool IsOneOf(int value, std::initializer_list<int> values) {
     for (int v : values) {
@@ -67,23 +64,8 @@ constexpr std::array<unsigned, 48> SetsByIndex = [] {
     return sets;
 }();
 
-constexpr std::size_t Position(Cell cell) { return static_cast<std::size_t>((cell.Month - 1) * 4 + cell.Rank - 1); }
-
-// The cells of each set as positions in a grid read month by month, always five: a set of
-// fewer cells repeats its first, which changes neither "any" nor "all" of them.
-constexpr auto SetPositions = [] {
-    std::array<std::array<std::size_t, 5>, MeldSets.size()> positions{};
-    for (std::size_t set = 0; set < positions.size(); ++set) {
-        for (std::size_t i = 0; i < 5; ++i) {
-            const auto used = static_cast<int>(i) < MeldSets[set].CellCount ? i : 0;
-            positions[set][i] = Position(MeldSets[set].Cells[used]);
-        }
-    }
-    return positions;
-}();
-
 const std::array<std::size_t, 5>& PositionsOf(const MeldSet& set) {
-    return SetPositions[static_cast<std::size_t>(&set - MeldSets.data())];
+    return MeldPositions[static_cast<std::size_t>(&set - MeldSets.data())];
 }
 
 bool AnyFilled(const CapturedGrid& grid, const MeldSet& set) {
@@ -103,9 +85,9 @@ void ForEachSetOf(const CardName& card, Visit visit) {
 }
 
 // Whether every cell of the set is filled once `own` is filled too.
-bool AllFilledWith(const CapturedGrid& grid, const MeldSet& set, Cell own) {
+bool AllFilledWith(const CapturedGrid& grid, const MeldSet& set, GridCell own) {
     const CardName* cells = &grid[1][1];
-    const std::size_t ownPosition = Position(own);
+    const std::size_t ownPosition = GridPosition(own);
     bool all = true;
     for (const std::size_t position : PositionsOf(set)) {
         all &= (position == ownPosition) | !cells[position].empty();
@@ -129,7 +111,7 @@ bool MeldSetBroken(const Game& game, const CardName& card) {
 std::int16_t OwnMeldBonus(const Game& game, const CardName& card) {
     // Judged as if the card lay in its own cell of the computer's grid; the grid itself is
     // never touched.
-    const Cell cell{Month(card), MonthRank(game.CardTable, card)};
+    const GridCell cell{Month(card), MonthRank(game.CardTable, card)};
     // A card the table does not know has no cell of its own to try.
     if (cell.Month > 12 || cell.Rank == 0) return 0;
     std::int16_t bonus = 0;

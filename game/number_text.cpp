@@ -1,38 +1,13 @@
 #include "game/number_text.h"
 
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <limits>
 
 namespace vm {
-namespace {
-
-// " 0" to " 999": the blank and up to three digits, the length in the last place.
-const std::array<std::array<char, 5>, 1000> SmallNumbers = [] {
-    std::array<std::array<char, 5>, 1000> numbers{};
-    for (std::size_t n = 0; n < numbers.size(); ++n) {
-        std::array<char, 5>& number = numbers[n];
-        const std::string digits = std::to_string(n);
-        number[0] = ' ';
-        for (std::size_t i = 0; i < digits.size(); ++i) number[i + 1] = digits[i];
-        number[4] = static_cast<char>(digits.size() + 1);
-    }
-    return numbers;
-}();
-
-}  // namespace
 
 void SetNumberText(std::string& text, int value) {
-    // The labels show small numbers, written from a table; the digits go straight into the
-    // label, which mostly keeps its length.
-    if (value >= 0 && value < static_cast<int>(SmallNumbers.size())) {
-        const std::array<char, 5>& number = SmallNumbers[static_cast<std::size_t>(value)];
-        const auto length = static_cast<std::size_t>(number[4]);
-        text.resize(length);
-        for (std::size_t i = 0; i < length; ++i) text[i] = number[i];
-        return;
-    }
+    // The digits go straight into the label, which mostly keeps its length.
     auto magnitude = value < 0 ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     std::size_t digits = 1;
     for (auto rest = magnitude; rest >= 10; rest /= 10) ++digits;

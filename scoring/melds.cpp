@@ -6,21 +6,6 @@
 namespace vm {
 namespace {
 
-// The cells of each meld as positions in a grid read month by month, always five: a meld of
-// fewer cells repeats its first, so that every meld is read by the same five reads.
-constexpr auto MeldPositions = [] {
-    std::array<std::array<std::size_t, 5>, MeldCount> positions{};
-    for (std::size_t meld = 0; meld < positions.size(); ++meld) {
-        const MeldDefinition& definition = MeldTable[meld];
-        for (std::size_t i = 0; i < positions[meld].size(); ++i) {
-            const int used = static_cast<int>(i) < definition.CellCount ? static_cast<int>(i) : 0;
-            const GridCell cell = definition.Cells[static_cast<std::size_t>(used)];
-            positions[meld][i] = static_cast<std::size_t>((cell.Month - 1) * 4 + cell.Rank - 1);
-        }
-    }
-    return positions;
-}();
-
 const MeldDefinition* Definition(int meld) {
     if (meld < 1 || meld > MeldCount) return nullptr;
     return &MeldTable[static_cast<std::size_t>(meld - 1)];
