@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/card_name.h"
+
 namespace vm {
 
 struct GameOptions {
@@ -13,7 +15,7 @@ struct GameOptions {
     bool SoundEffectsOn = true;
     bool BackgroundMusicOn = true;
     std::string MusicTrack = "haiku.mid";
-    std::string CardBackFile = "back.bmp";
+    CardName CardBackFile{std::string_view("back.bmp")};  // the picture of a face-down card
     friend bool operator==(const GameOptions&, const GameOptions&) = default;
 };
 

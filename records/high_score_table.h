@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/one_based.h"
+#include "model/one_based.h"
 
 namespace vm {
 

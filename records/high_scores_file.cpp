@@ -1,11 +1,9 @@
 #include "records/high_scores_file.h"
 
-#include "game/number_text.h"
-#include "game/session.h"
+#include "model/number_text.h"
 #include "records/data_file.h"
 #include "records/high_score_rules.h"
 #include "records/latin1.h"
-#include "records/save_reports.h"
 
 namespace vm {
 namespace {
@@ -56,21 +54,6 @@ std::string FormatHighScores(const HighScoreTable& table) {
         text += FormatRow(table[row], row) + "\r\n";
     }
     return text;
-}
-
-void ReadHighScores(Session& session) {
-    if (!FilePresent(session.ProgramFolder, HighScoresFileName)) {
-        session.highScores = PlaceholderTable();
-        WriteHighScores(session);
-        return;
-    }
-    const auto bytes = ReadFileBytes(session.ProgramFolder + HighScoresFileName);
-    session.highScores = bytes ? ParseHighScores(*bytes) : PlaceholderTable();
-}
-
-bool WriteHighScores(Session& session) {
-    if (!session.PersistRecords) return false;  // nothing to format for a file never written
-    return SaveDataFile(session, SavedFile::HighScores, FormatHighScores(session.highScores));
 }
 
 }  // namespace vm

@@ -8,8 +8,6 @@
 
 namespace vm {
 
-struct Session;
-
 inline constexpr const char* HighScoresFileName = "VMSCORES.DAT";
 
 // Row i: "Player i", 0, "00/00/0000".
@@ -23,12 +21,5 @@ HighScoreTable ParseHighScores(std::string_view bytes);
 // Exactly ten lines, CR LF, single-byte text; a row with no positive score is written as its
 // placeholder line.
 std::string FormatHighScores(const HighScoreTable& table);
-
-// Fills session.highScores from the file; a missing file gives the placeholders, written at
-// once; an unreadable one gives the placeholders in memory and is left as it is.
-void ReadHighScores(Session& session);
-
-// Replaces the file; a failure is told to the player once per run. True when it was saved.
-bool WriteHighScores(Session& session);
 
 }  // namespace vm

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "game/number_text.h"
-#include "game/session.h"
+#include "model/number_text.h"
 #include "records/data_file.h"
 #include "records/latin1.h"
-#include "records/save_reports.h"
 
 namespace vm {
 namespace {
@@ -48,7 +46,7 @@ void StoreLine(std::string_view line, OptionsReading& reading) {
         options.MusicTrack = Latin1ToUtf8(value);
         reading.MusicTrackRead = true;
     } else if (key == "[cardback]") {
-        options.CardBackFile = Latin1ToUtf8(value);
+        options.CardBackFile = CardName(Latin1ToUtf8(value));
     }
 }
 
@@ -73,23 +71,6 @@ std::string FormatOptions(const GameOptions& options) {
     line("[musictrack]=", OneLine(options.MusicTrack));
     line("[cardback]=", OneLine(options.CardBackFile));
     return text;
-}
-
-void ReadOptions(Session& session) {
-    session.options = GameOptions{};
-    if (!FilePresent(session.ProgramFolder, OptionsFileName)) {
-        WriteOptions(session);
-        return;
-    }
-    const auto bytes = ReadFileBytes(session.ProgramFolder + OptionsFileName);
-    if (!bytes) return;
-    const OptionsReading reading = ParseOptions(*bytes);
-    session.options = reading.Options;
-    if (reading.MusicTrackRead) session.music.MusicTrackChanged = false;
-}
-
-bool WriteOptions(Session& session) {
-    return SaveDataFile(session, SavedFile::Options, FormatOptions(session.options));
 }
 
 }  // namespace vm

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "game/cards.h"
+#include "model/cards.h"
 
 namespace vm {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "game/cards.h"
+#include "model/cards.h"
 
 namespace vm {
 namespace {

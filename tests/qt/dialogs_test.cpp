@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
-#include "game/debug_views.h"
+#include "view/debug_views.h"
 #include "ui/qt/debugger_dialog.h"
 #include "ui/qt/meld_dialog.h"
 #include "ui/qt/score_dialog.h"

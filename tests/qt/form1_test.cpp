@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "game/game_state.h"
-#include "game/matching.h"
+#include "model/game_state.h"
+#include "rules/matching.h"
 #include "window_fixture.h"
 
 namespace vm::test {

@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <random>
 
-#include "game/game_state.h"
+#include "model/game_state.h"
 #include "window_fixture.h"
 
 namespace vm::test {

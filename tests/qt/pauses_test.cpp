@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QLabel>
 
-#include "game/game_state.h"
+#include "model/game_state.h"
 #include "window_fixture.h"
 
 namespace vm::test {

@@ -19,7 +19,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/music.h"
+#include "play/music.h"
 #include "ui/qt/card_widget.h"
 #include "ui/qt/form1.h"
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/session.h"
+#include "play/session.h"
 
 namespace vm::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/cards.h"
+#include "model/cards.h"
 #include "tools/sim/simulator.h"
 
 namespace vm {

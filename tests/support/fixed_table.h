@@ -13,10 +13,10 @@
 #include <type_traits>
 #include <vector>
 
-#include "game/flow.h"
-#include "game/session.h"
-#include "scoring/captured_piles.h"
-#include "scoring/melds.h"
+#include "play/flow.h"
+#include "play/session.h"
+#include "rules/captured_piles.h"
+#include "rules/melds.h"
 #include "tests/support/scripted_host.h"
 
 namespace vm::test {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/session.h"
-#include "ui/host.h"
+#include "play/session.h"
+#include "view/host.h"
 
 namespace vm::test {
 

@@ -1,7 +1,7 @@
 #include "tools/sim/silent_host.h"
 
-#include "game/session.h"
-#include "scoring/melds.h"
+#include "play/session.h"
+#include "rules/melds.h"
 
 namespace vm {
 
@@ -21,8 +21,8 @@ void SilentHost::WriteGameHeader() {
 }
 
 void SilentHost::DealAccepted() {
+    if (deckWritten_) return;  // the header was written before the deck
     WriteGameHeader();
-    if (deckWritten_) return;
     deckWritten_ = true;
     if (!trace_) return;
     *trace_ << "deck";
@@ -38,17 +38,10 @@ void SilentHost::ShowMessage(const std::string& text) {
 }
 
 void SilentHost::ShowMeld(const MeldInfo& info) {
-    // The flags are set before the announcement, so the newly scored meld is the one whose
-    // flag is set but not yet tallied.
-    const int side = info[6].rfind("Player", 0) == 0 ? 1 : 2;
-    for (int meld = 1; meld <= MeldCount; ++meld) {
-        bool& tallied = tally_.Melds[static_cast<std::size_t>(side - 1)][static_cast<std::size_t>(meld - 1)];
-        if (tallied || session_->game.MeldFlags[side][meld] == 0) continue;
-        tallied = true;
-        if (trace_) {
-            pendingMelds_.push_back("meld " + std::to_string(side) + " " + std::to_string(meld) + " " +
-                                    info[7]);
-        }
+    tally_.Melds[static_cast<std::size_t>(info.Completer - 1)][static_cast<std::size_t>(info.Meld - 1)] = true;
+    if (trace_) {
+        pendingMelds_.push_back("meld " + std::to_string(info.Completer) + " " + std::to_string(info.Meld) +
+                                " " + info.PointsText);
     }
 }
 
@@ -79,7 +72,7 @@ void SilentHost::ShowScoreboard(const ScoreboardView& view) {
         ++tally_.Violations;
     }
     if (trace_) {
-        *trace_ << "end " << game.PlayerScore << ' ' << game.CPUScore << ' ' << view.GameResult
+        *trace_ << "end " << game.PlayerScore << ' ' << game.CPUScore << ' ' << static_cast<int>(view.GameResult)
                 << '\n';
     }
 }

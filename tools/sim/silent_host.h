@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/host.h"
+#include "view/host.h"
 
 namespace vm {
 
@@ -19,7 +19,7 @@ struct GameTally {
     std::array<std::array<bool, 6>, 2> Melds{};  // [side - 1][meld - 1]
     int PlayerScore = 0;
     int CPUScore = 0;
-    int GameResult = 0;
+    vm::GameResult GameResult = vm::GameResult::None;
     int Violations = 0;
     bool Ended = false;
 };

@@ -2,9 +2,9 @@
 
 #include <iomanip>
 
-#include "game/flow.h"
-#include "game/player_input.h"
-#include "game/session.h"
+#include "play/flow.h"
+#include "play/player_input.h"
+#include "play/session.h"
 #include "tools/sim/silent_host.h"
 
 namespace vm {
@@ -40,9 +40,9 @@ void PlayHumanTurn(Session& session, Random& rng) {
 void Tally(SimulationSummary& summary, const GameTally& tally) {
     ++summary.Games;
     (tally.FirstMover == HumanSide ? summary.HumanFirst : summary.CPUFirst) += 1;
-    if (tally.GameResult == 1) ++summary.HumanWins;
-    if (tally.GameResult == 2) ++summary.CPUWins;
-    if (tally.GameResult == 3) ++summary.Draws;
+    if (tally.GameResult == GameResult::HumanWins) ++summary.HumanWins;
+    if (tally.GameResult == GameResult::ComputerWins) ++summary.CPUWins;
+    if (tally.GameResult == GameResult::Draw) ++summary.Draws;
     summary.HumanPoints += tally.PlayerScore;
     summary.CPUPoints += tally.CPUScore;
     for (std::size_t side = 0; side < 2; ++side) {
@@ -68,7 +68,7 @@ SimulationSummary RunSimulation(long games, std::uint64_t seed, std::ostream* tr
     SimulationSummary summary;
     for (long number = 1; number <= games; ++number) {
         host.StartGame(static_cast<int>(number));
-        mnuNew_Click(session);
+        NewGame(session);
         host.DealAccepted();
         // Each human turn takes one play; a game has at most ten, so more means a stuck game.
         for (int turns = 0; session.game.GameInProgress && turns < 11; ++turns) {

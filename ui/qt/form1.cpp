@@ -9,16 +9,13 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "game/debug_views.h"
-#include "game/flow.h"
-#include "game/player_input.h"
-#include "scoring/captured_piles.h"
-#include "ui/lifecycle.h"
-#include "ui/music.h"
-#include "ui/options_commands.h"
+#include "play/flow.h"
+#include "play/lifecycle.h"
+#include "play/music.h"
+#include "play/options_commands.h"
+#include "play/player_input.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/high_scores_dialog.h"
-#include "ui/qt/message_boxes.h"
 #include "ui/qt/music_dialog.h"
 #include "ui/qt/pile_dialog.h"
 #include "ui/qt/table_widget.h"
@@ -123,7 +120,7 @@ void Form1::carryOutRequests() {
             case Request::None:
                 return;
             case Request::NewGame:
-                runGuarded([this] { vm::mnuNew_Click(m_session); });
+                runGuarded([this] { NewGame(m_session); });
                 break;
             case Request::AbortGame:
                 runGuarded([this] { AbortGame(m_session); });
@@ -140,31 +137,32 @@ void Form1::mnuNew_Click() {
         m_pauses.request(Request::NewGame);
         return;
     }
-    runCommand([this] { vm::mnuNew_Click(m_session); });
+    runCommand([this] { NewGame(m_session); });
 }
 
 void Form1::mnuAbort_Click() {
     if (m_commandDepth == 0) {
-        runCommand([this] { vm::mnuAbort_Click(m_session); });
+        runCommand([this] {
+            if (ConfirmAbort(m_session))
+                AbortGame(m_session);
+        });
         return;
     }
-    if (m_session.view.Menu.mnuAbort.Enabled && askAbort(this))
+    if (ConfirmAbort(m_session))
         m_pauses.request(Request::AbortGame);
 }
 
 void Form1::mnuPlayMatch_Click() {
-    if (m_session.game.GameInProgress)
-        runCommand([this] { ShowCapturedView(m_session, 1); });
+    runCommand([this] { ShowCapturedPiles(m_session, HumanSide); });
 }
 
 void Form1::mnuCPUMatch_Click() {
-    if (m_session.game.GameInProgress)
-        runCommand([this] { ShowCapturedView(m_session, 2); });
+    runCommand([this] { ShowCapturedPiles(m_session, ComputerSide); });
 }
 
 void Form1::mnuDealPile_Click() {
-    if (m_session.game.GameInProgress)
-        showPileDialog(this, m_pixmaps, BuildPileView(m_session.game));
+    if (const auto pile = PileToShow(m_session))
+        showPileDialog(this, m_pixmaps, *pile);
 }
 
 void Form1::Timer1_Tick() {

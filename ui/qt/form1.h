@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "game/session.h"
+#include "play/session.h"
 #include "ui/qt/card_pixmaps.h"
 #include "ui/qt/help_viewer.h"
 #include "ui/qt/main_menu.h"

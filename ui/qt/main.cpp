@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ui/platform/audio.h"
-#include "ui/platform/sdl_music_device.h"
+#include "ui/sound/audio.h"
+#include "ui/sound/sdl_music_device.h"
 #include "ui/qt/form1.h"
 
 int main(int argc, char* argv[]) {

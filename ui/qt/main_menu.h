@@ -5,7 +5,7 @@
 #include <QKeySequence>
 #include <QObject>
 
-#include "ui/table_view.h"
+#include "view/table_view.h"
 
 class QAction;
 class QMenu;

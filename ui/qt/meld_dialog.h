@@ -1,7 +1,7 @@
 #pragma once
 // "Velmoria Meld!": the announcement of a completed meld with its cards.
 
-#include "scoring/melds.h"
+#include "view/meld_view.h"
 
 class QWidget;
 

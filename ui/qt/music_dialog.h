@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "ui/music_dialog_model.h"
+#include "play/music_dialog_model.h"
 
 class QListWidget;
 class QPushButton;

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-#include "ui/host.h"
+#include "view/host.h"
 
 namespace vm {
 

@@ -1,7 +1,7 @@
 #pragma once
 // "Pile": the cards still in the dealing pile, next card first.
 
-#include "game/debug_views.h"
+#include "view/debug_views.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ui/qt/qt_host.h"
 
-#include "ui/platform/audio.h"
+#include "ui/sound/audio.h"
 #include "ui/qt/debugger_dialog.h"
 #include "ui/qt/dialog_parts.h"
 #include "ui/qt/form1.h"

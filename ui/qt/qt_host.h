@@ -3,7 +3,7 @@
 // modal dialogs. The table is redrawn before anything that takes time or waits for the
 // player, so what the player sees is always the core's view.
 
-#include "ui/host.h"
+#include "view/host.h"
 
 namespace vm {
 

@@ -2,7 +2,7 @@
 // "Velmoria Scoreboard": both sides' scoring cards and melds and the result, as the core
 // computed them.
 
-#include "scoring/scoreboard.h"
+#include "view/scoreboard_view.h"
 
 class QWidget;
 

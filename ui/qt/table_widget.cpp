@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "scoring/captured_piles.h"
 #include "ui/qt/card_widget.h"
 #include "ui/qt/twips.h"
 
@@ -116,10 +115,9 @@ void TableWidget::buildMonthPiles() {
                                         "picJul", "picAug", "picSep", "picOct", "picNov", "picDec"};
     for (int month = 1; month <= 12; ++month) {
         const QPoint corner = monthCorner(month);
-        const std::string_view caption = MonthCaption(month);
         QLabel* title = addLabel(TwipRect(corner.x(), corner.y() - 180, 2835, 180),
-                                 QString::fromLatin1(captions[month - 1]),
-                                 QString::fromLatin1(caption.data(), qsizetype(caption.size())));
+                                 QString::fromLatin1(captions[month - 1]), QString());
+        m_lblMonths[month] = title;
         title->setFont(labelFont(10, false));
         title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         for (int place = 1; place <= 4; ++place)
@@ -160,9 +158,11 @@ void TableWidget::render(const TableView& view) {
         showPlace(m_pile[side], view.picPile[side]);
         m_lblCards[side]->setText(text(view.lblCards[side]));
     }
-    for (int month = 1; month <= 12; ++month)
+    for (int month = 1; month <= 12; ++month) {
+        m_lblMonths[month]->setText(text(view.lblMonth[month]));
         for (int place = 1; place <= 4; ++place)
             showPlace(m_months[month][place], view.MonthPiles[month][place]);
+    }
     m_lblPlayer->setText(text(view.lblPlayer));
     m_lblCPU->setText(text(view.lblCPU));
     if (!sameMarkers(view, m_shown))

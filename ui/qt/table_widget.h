@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "game/one_based.h"
-#include "ui/table_view.h"
+#include "model/one_based.h"
+#include "view/table_view.h"
 
 class QLabel;
 
@@ -49,6 +49,7 @@ class TableWidget : public QWidget {
     QLabel* m_lblPlayer = nullptr;
     QLabel* m_lblCPU = nullptr;
     OneBased<QLabel*, 2> m_lblCards{};
+    OneBased<QLabel*, 12> m_lblMonths{};
     TableView m_shown;
 };
 

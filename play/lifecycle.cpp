@@ -1,0 +1,28 @@
+#include "play/lifecycle.h"
+
+#include "play/flow.h"
+#include "play/session.h"
+#include "play/saved_records.h"
+#include "play/music.h"
+#include "play/options_commands.h"
+
+namespace vm {
+
+void StartUp(Session& session, MusicDevice& music, std::string programFolder) {
+    if (!programFolder.empty() && programFolder.back() != '/') programFolder += '/';
+    session.ProgramFolder = std::move(programFolder);
+    ReadOptions(session);
+    ReadHighScores(session);
+    ApplyOptions(session);
+    StartMusic(session, music);
+    ResetTable(session);
+    session.game.GameInProgress = false;
+}
+
+void ShutDown(Session& session, MusicDevice& music) {
+    WriteOptions(session);
+    WriteHighScores(session);
+    StopMidi(session, music);
+}
+
+}  // namespace vm

@@ -1,0 +1,90 @@
+#include "play/options_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "play/flow.h"
+#include "records/options_file.h"
+#include "tests/records/records_fixture.h"
+
+namespace vm {
+namespace {
+
+using Marks = std::array<bool, 3>;
+using Items = std::array<bool, 5>;
+
+class OptionsMenu : public test::RecordsTest {
+protected:
+    MenuState& menu = session.view.Menu;
+
+    // Fast, Moderate, Slow.
+    Marks SpeedMarks() const {
+        return {menu.mnuFast.Checked, menu.mnuModerate.Checked, menu.mnuSlow.Checked};
+    }
+    Items DebugItemsVisible() const {
+        return {menu.mnuSep6.Visible, menu.mnuPlayMatch.Visible, menu.mnuCPUMatch.Visible,
+                menu.mnuSep5.Visible, menu.mnuDealPile.Visible};
+    }
+};
+
+TEST_F(OptionsMenu, EachSpeedChecksItsItemAloneAndAnyOtherLeavesTheMarks) {
+    const std::pair<std::int16_t, Marks> cases[] = {
+        {1, {true, false, false}}, {3, {false, false, true}},  {2, {false, true, false}},
+        {0, {false, true, false}}, {-1, {false, true, false}}, {32767, {false, true, false}},
+    };
+    for (const auto& [speed, marks] : cases) {
+        SetDealSpeed(session, speed);
+        EXPECT_EQ(session.options.DealSpeed, speed);
+        EXPECT_EQ(SpeedMarks(), marks) << speed;
+    }
+}
+
+TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem) {
+    const MenuItemState musicBefore = menu.mnuMusic;
+    ApplyOptions(session);
+    EXPECT_EQ(SpeedMarks(), (Marks{false, false, true}));
+    EXPECT_EQ(menu.mnuMusic, musicBefore);  // the music is started on its own
+    session.options.SoundEffectsOn = false;  // the mark, not the stored flag, decides
+    for (bool on : {false, true}) {  // from the defaults: suits and sound on, debug off
+        mnuSuit_Click(session);
+        mnuSound_Click(session);
+        mnuDebug_Click(session);
+        EXPECT_EQ(menu.mnuSuit.Checked, on);
+        EXPECT_EQ(session.options.ShowSuitsAndScores, on);
+        EXPECT_EQ(menu.mnuSound.Checked, on);
+        EXPECT_EQ(session.options.SoundEffectsOn, on);
+        EXPECT_EQ(menu.mnuDebug.Checked, !on);
+        EXPECT_EQ(session.options.DebugMode, !on);
+        EXPECT_EQ(DebugItemsVisible(), (Items{!on, !on, !on, !on, !on}));
+    }
+
+    session.options = {.ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = 0,
+                       .SoundEffectsOn = false};
+    ApplyOptions(session);
+    EXPECT_EQ(SpeedMarks(), (Marks{false, false, true}));  // speed 0 has no item to check
+    EXPECT_FALSE(menu.mnuSuit.Checked);
+    EXPECT_FALSE(menu.mnuSound.Checked);
+    EXPECT_TRUE(menu.mnuDebug.Checked);
+    EXPECT_EQ(DebugItemsVisible(), (Items{true, true, true, true, true}));
+    mnuSaveOptions_Click(session);  // writes the options in effect
+    EXPECT_EQ(ParseOptions(folder.Read("VELMORIA.INI")).Options, session.options);
+}
+
+TEST_F(OptionsMenu, DebugTurnsTheComputersHandAtOnceOnlyDuringAGame) {
+    session.game.CPUHand[1] = "jan_20.bmp";
+    mnuDebug_Click(session);
+    EXPECT_FALSE(session.view.picComp[1].Visible);
+    EXPECT_EQ(session.view.picComp[1].Picture, "");
+
+    session.game.GameInProgress = true;
+    RedrawZone(session, 2);
+    EXPECT_EQ(session.view.picComp[1].Picture, "jan_20.bmp");
+    mnuDebug_Click(session);
+    EXPECT_EQ(session.view.picComp[1].Picture, "back.bmp");
+    mnuDebug_Click(session);
+    EXPECT_EQ(session.view.picComp[1].Picture, "jan_20.bmp");
+}
+
+}  // namespace
+}  // namespace vm
