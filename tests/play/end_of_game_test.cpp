@@ -22,8 +22,8 @@ protected:
     void Play(const Cards& player, const Cards& cpu) {
         session.game.GameInProgress = true;
         session.view.Menu.mnuAbort.Enabled = true;
-        for (int side : {1, 2}) {
-            for (const char* name : side == 1 ? player : cpu) {
+        for (const Side side : {HumanSide, ComputerSide}) {
+            for (const char* name : side == HumanSide ? player : cpu) {
                 CapturedGrid& grid = session.game.CapturedPiles[side];
                 int rank = 1;
                 while (!grid[Month(name)][rank].empty()) ++rank;
@@ -75,7 +75,7 @@ TEST_F(EndOfGameTest, EachResultTakesItsBranchAndTheTableIsSaved) {
         EndOfGame(session);
 
         EXPECT_EQ(host.Calls, branch.calls);
-        EXPECT_EQ(session.game.GameResult, branch.result);
+        EXPECT_EQ(static_cast<int>(session.game.GameResult), branch.result);
         EXPECT_EQ(host.NameOffered, branch.calls == asked ? "Mei" : "");
         EXPECT_EQ(session.EnteredName, branch.calls == asked ? branch.name : "Mei");
         if (branch.row == 0) {

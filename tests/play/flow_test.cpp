@@ -24,7 +24,7 @@ std::uint64_t SeedWhereFirstMoverIs(int side) {
         Session s(host);
         test::PrepareSession(s, host, 0);
         s.game.Rng = Random(seed);
-        mnuNew_Click(s);
+        NewGame(s);
         if (host.Messages.empty())
             return seed;
     }
@@ -80,7 +80,7 @@ TEST_P(LastTurnTest, TheLastPileCardsMeldIsAnnouncedThenTheScoreboardEndsTheGame
     EXPECT_EQ(view.CPU.TotalLabel, human ? " 385 Winner" : " 35 Loser");
     EXPECT_EQ(host.At("Scoreboard").view.lblPlayer, human ? " 35" : " 385");
     EXPECT_EQ(host.At("Scoreboard").view.lblCPU, human ? " 385" : " 35");
-    EXPECT_EQ(s.game.GameResult, human ? 2 : 1);
+    EXPECT_EQ(s.game.GameResult, human ? GameResult::ComputerWins : GameResult::HumanWins);
     ExpectClearedTable(s);
     EXPECT_FALSE(s.game.LastDrawDone);
 }
@@ -97,7 +97,7 @@ TEST(NewGame, DuringAGameCarriesNothingOverAndStartsWithNothingSelected) {
             .desk = test::Split("jan_1 feb_10 mar_5 apr_5 apr_0 may_0 jun_0 jul_0 aug_0 sep_0"),
             .humanGrid = test::Split("dec_20 dec_10 dec_5 dec_0"),
             .cpuGrid = test::Split("may_10")});
-    ShowCapturedView(s, HumanSide);
+    ShowCapturedView(s.game, s.view, HumanSide);
     NextTurn(s);
     picHand_MouseMove(s, 2);  // apr_10: two matches marked, a selection pending
     ASSERT_TRUE(s.game.MatchPending);
@@ -105,7 +105,7 @@ TEST(NewGame, DuringAGameCarriesNothingOverAndStartsWithNothingSelected) {
 
     s.game.Rng = Random(SeedWhereFirstMoverIs(HumanSide));
     host.Clear();
-    mnuNew_Click(s);
+    NewGame(s);
     EXPECT_TRUE(host.Calls.empty());
     EXPECT_EQ(s.game.CapturedPiles, decltype(s.game.CapturedPiles){});
     EXPECT_EQ(s.game.MeldFlags, decltype(s.game.MeldFlags){});
@@ -127,24 +127,25 @@ TEST(AbortGame, AsksFirstAndClearsTheTableOnlyOnYes) {
     Session s(host);
     test::PrepareSession(s, host, 0);
     ResetTable(s);
-    mnuAbort_Click(s);  // no game: Abort is disabled
+    EXPECT_FALSE(ConfirmAbort(s));  // no game: Abort is disabled
     EXPECT_TRUE(host.Calls.empty());
 
     s.game.Rng = Random(SeedWhereFirstMoverIs(HumanSide));
-    mnuNew_Click(s);
+    NewGame(s);
     picHand_MouseMove(s, 1);
     const Game before = s.game;
     const TableView viewBefore = s.view;
-    mnuAbort_Click(s);
+    EXPECT_FALSE(ConfirmAbort(s));
     EXPECT_EQ(host.Calls, std::vector<std::string>{"AskAbort"});
     EXPECT_EQ(test::PlayState(s.game), test::PlayState(before));
     EXPECT_EQ(s.view, viewBefore);
     EXPECT_TRUE(s.game.GameInProgress);
 
     host.AbortAnswer = true;
-    mnuAbort_Click(s);
+    ASSERT_TRUE(ConfirmAbort(s));
+    AbortGame(s);
     ExpectClearedTable(s);
-    mnuAbort_Click(s);  // disabled again
+    EXPECT_FALSE(ConfirmAbort(s));  // disabled again
     EXPECT_EQ(host.Count("AskAbort"), 2);
 }
 

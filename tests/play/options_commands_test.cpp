@@ -78,7 +78,8 @@ TEST_F(OptionsMenu, DebugTurnsTheComputersHandAtOnceOnlyDuringAGame) {
     EXPECT_EQ(session.view.picComp[1].Picture, "");
 
     session.game.GameInProgress = true;
-    RedrawZone(session, 2);
+    Table table = TableOf(session);
+    RedrawZone(table, Zone::ComputerHand);
     EXPECT_EQ(session.view.picComp[1].Picture, "jan_20.bmp");
     mnuDebug_Click(session);
     EXPECT_EQ(session.view.picComp[1].Picture, "back.bmp");

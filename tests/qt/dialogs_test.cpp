@@ -48,12 +48,12 @@ void CheckEachDialog(WindowFixture& table, std::function<void(QWidget*)> check) 
 TEST(Dialogs, TheMeldAndTheScoreboardShowTheCoresTextsAndOnlyTheirCards) {
     WindowFixture table;
     MeldInfo info;
-    info[1] = "jan_5.bmp";
-    info[2] = "feb_5.bmp";
-    info[6] = "Computer has Aoi Tan (Blue Tanzaku Strips), +30 points";
+    info.Pictures[1] = "jan_5.bmp";
+    info.Pictures[2] = "feb_5.bmp";
+    info.Announcement = "Computer has Aoi Tan (Blue Tanzaku Strips), +30 points";
     CheckEachDialog(table, [&](QWidget* dialog) {
         EXPECT_EQ(dialog->size(), QSize(296, 101));
-        EXPECT_EQ(Text(dialog, "lblMeld").toStdString(), info[6]);
+        EXPECT_EQ(Text(dialog, "lblMeld").toStdString(), info.Announcement);
         EXPECT_EQ(VisibleCards(dialog, "picMeld_%1", 5), 2);
         EXPECT_EQ(dialog->findChild<CardWidget*>("picMeld_2")->picture(), "feb_5.bmp");
         EXPECT_EQ(dialog->findChild<QPushButton*>("cmdOK")->text(), "Ok");

@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "model/game_state.h"
+#include "rules/scoreboard.h"
 #include "window_fixture.h"
 
 namespace vm::test {

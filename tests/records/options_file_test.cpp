@@ -22,10 +22,10 @@ TEST(ParseOptions, EachLineChangesOnlyItsOwnOption) {
         {"[sound]=on ", {.SoundEffectsOn = false}},
         {"[sound] = on", {.SoundEffectsOn = false}},  // one character skipped: the value is "= on"
         {"[sound]=off\r\n[Sound]=on", {.SoundEffectsOn = false}},  // keys are case-sensitive
-        {"[cardback]=", {.CardBackFile = ""}},
+        {"[cardback]=", {.CardBackFile = CardName()}},
         {"[musictrack]=f\xEAte.mid\r\n", {.MusicTrack = "f\xC3\xAAte.mid"}},
         {"[speed]=1\n[music]=off\n[cardback]=red.bmp",
-         {.DealSpeed = 1, .BackgroundMusicOn = false, .CardBackFile = "red.bmp"}},
+         {.DealSpeed = 1, .BackgroundMusicOn = false, .CardBackFile = CardName("red.bmp")}},
     };
     for (const auto& [file, options] : cases) EXPECT_EQ(Parsed(file), options) << file;
 }
@@ -44,7 +44,7 @@ TEST(ParseOptions, SpeedIsADecimalRoundedHalfToEvenAndClampedTo16Bits) {
 TEST(FormatOptions, WritesEveryFieldAsStoredInSevenLines) {
     const GameOptions changed{.ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = -7,
                               .SoundEffectsOn = false, .BackgroundMusicOn = false,
-                              .MusicTrack = " f\xC3\xAAte \xE8\x8A\xB1.mid", .CardBackFile = ""};
+                              .MusicTrack = " f\xC3\xAAte \xE8\x8A\xB1.mid", .CardBackFile = CardName()};
     EXPECT_EQ(FormatOptions(changed),
               "[suitsandscores]=off\r\n"
               "[debug]=on\r\n"

@@ -29,10 +29,10 @@ TEST_F(CapturedPilesTest, ACardGoesToItsOwnCellAndItsValueToTheScore) {
     // Cards without a cell are ignored, never written out of range.
     const auto grids = s.game.CapturedPiles;
     const TableView view = s.view;
-    CaptureCard(s, HumanSide, CardName("Jan_20.bmp"), 1);
-    CaptureCard(s, HumanSide, CardName("jan_20.bmp"), 0);
-    CaptureCard(s, HumanSide, CardName("jan_20.bmp"), 5);
-    ShowCapturedCard(s, HumanSide, CardName("Jan_20.bmp"), 1);
+    CaptureCard(s.game, s.view, HumanSide, CardName("Jan_20.bmp"), 1);
+    CaptureCard(s.game, s.view, HumanSide, CardName("jan_20.bmp"), 0);
+    CaptureCard(s.game, s.view, HumanSide, CardName("jan_20.bmp"), 5);
+    ShowCapturedCard(s.view, CardName("Jan_20.bmp"), 1);
     EXPECT_EQ(s.game.CapturedPiles, grids);
     EXPECT_EQ(s.game.PlayerScore, 20);
     EXPECT_EQ(s.view, view);
@@ -46,7 +46,7 @@ TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
     EXPECT_EQ(s.view.MonthPiles[1][3].Picture, "jan_1.bmp");
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 2);
 
-    ShowCapturedView(s, ComputerSide);
+    ShowCapturedView(s.game, s.view, ComputerSide);
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 2);
     EXPECT_TRUE(s.view.MonthPiles[11][2].Visible);
     EXPECT_EQ(s.view.MonthPiles[11][2].Picture, "nov_10.bmp");
@@ -55,15 +55,15 @@ TEST_F(CapturedPilesTest, TheMonthPilesShowEitherSideOnRequest) {
     Give(HumanSide, "feb_5");
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 3);
 
-    ShowCapturedView(s, HumanSide);
+    ShowCapturedView(s.game, s.view, HumanSide);
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 3);
     EXPECT_FALSE(s.view.MonthPiles[11][2].Visible);
     EXPECT_TRUE(s.view.MonthPiles[2][2].Visible);
 
-    ClearCapturedView(s);
+    ClearCapturedView(s.view);
     EXPECT_EQ(test::VisibleMonthPlaces(s.view), 0);
     EXPECT_EQ(s.game.CapturedPiles[1][1][1], "jan_20.bmp");
-    ClearCapturedPiles(s);
+    ClearCapturedPiles(s.game);
     EXPECT_EQ(s.game.CapturedPiles, decltype(s.game.CapturedPiles){});
 }
 

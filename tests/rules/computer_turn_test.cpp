@@ -31,7 +31,8 @@ struct CpuTurn {
         test::SetUpTable(s, layout);
         // Left over from the human's turn: a marker and clickable cards.
         s.view.picHandShape[1] = true;
-        EnablePlayerHand(s);
+        Table table = TableOf(s);
+        EnablePlayerHand(table);
         host.Clear();
         NextTurn(s);
         EXPECT_TRUE(IsConsistent(s.game));
@@ -143,7 +144,7 @@ TEST(ComputerTurn, AComputerMeldIsAnnouncedWithItsOwnCardsBeforeThePlayEnds) {
     const CpuTurn t(
         {.cpu = Split("dec_0"), .desk = Split("dec_5"), .cpuGrid = Split("dec_20 dec_10")}, false);
     ASSERT_EQ(t.host.Melds.size(), 1u);
-    EXPECT_EQ(test::All(t.host.Melds[0]),
+    EXPECT_EQ(test::Entries(t.host.Melds[0]),
               test::MeldEntries("dec_20 dec_10 dec_5 dec_0",
                                 "Computer has Kiri Complete (Dec), +20 points", "20"));
     EXPECT_LT(t.host.Find("Meld"), t.host.Find("Play 2"));

@@ -78,7 +78,7 @@ DealtGame DealWithSeed(std::uint64_t seed, bool debug = false) {
         if (!dealt)
             dealt = DealtGame{s.game, s.view, host.Messages};
     };
-    mnuNew_Click(s);
+    NewGame(s);
     return dealt ? *dealt : DealtGame{s.game, s.view, host.Messages};
 }
 

@@ -151,7 +151,7 @@ TEST_F(HumanTurnTest, H3TakesAllThreeSilentlyAndTestsTheMeldsOnce) {
     // The meld's points are in the score before the dialog; the label follows after it.
     EXPECT_EQ(host.At(0).game.PlayerScore, 35);
     EXPECT_EQ(host.At(0).view.lblPlayer, " 15");
-    EXPECT_EQ(test::All(host.Melds.at(0)),
+    EXPECT_EQ(test::Entries(host.Melds.at(0)),
               test::MeldEntries("may_10 may_5 may_1 may_0",
                                 "Player has Shoubu Complete (May), +20 points", "20"));
     const test::Snapshot& after = AfterPlay();

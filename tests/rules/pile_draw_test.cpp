@@ -29,7 +29,8 @@ struct Draw {
         s.game.PlayerMayAct = layout.turnSide == HumanSide;
         host.Clear();
         const int position = s.game.PilePosition;
-        DrawFromPile(s);
+        Table table = TableOf(s);
+        DrawFromPile(table);
         EXPECT_TRUE(IsConsistent(s.game));
         EXPECT_FALSE(s.game.PlayerMayAct);
         EXPECT_EQ(s.game.PilePosition, position + 1);
@@ -116,7 +117,7 @@ TEST(PileDraw, AMeldCompletedByAPileCardIsAnnouncedBeforeTheDrawEnds) {
     EXPECT_EQ(d.host.Calls,
               (Names{Down, "Pause 2", Up, "Meld " + text, "Draw 2 feb_0.bmp feb_5.bmp"}));
     EXPECT_EQ(d.s.view.lblCPU, " 45");
-    EXPECT_EQ(test::All(d.host.Melds.at(0)), test::MeldEntries("jan_5 feb_5 mar_5", text, "30"));
+    EXPECT_EQ(test::Entries(d.host.Melds.at(0)), test::MeldEntries("jan_5 feb_5 mar_5", text, "30"));
 }
 
 TEST(PileDraw, TheLastCardSetsLastDrawDoneAndAnEmptyPileOnlyEndsTheGame) {
@@ -130,7 +131,8 @@ TEST(PileDraw, TheLastCardSetsLastDrawDoneAndAnEmptyPileOnlyEndsTheGame) {
 
     d.host.Clear();
     const TableView before = d.s.view;
-    DrawFromPile(d.s);
+    Table table = TableOf(d.s);
+    DrawFromPile(table);
     EXPECT_EQ(d.s.game.PilePosition, 49);
     EXPECT_EQ(d.s.view, before);
     EXPECT_TRUE(d.host.Calls.empty());

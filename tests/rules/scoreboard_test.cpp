@@ -35,7 +35,7 @@ TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoserThenADraw) {
     EXPECT_EQ(view.CPU.MeldScoreLabel, "Meld Score total =  0");
     EXPECT_EQ(view.Player.TotalLabel, "Winner  85");
     EXPECT_EQ(view.CPU.TotalLabel, " 60 Loser");
-    EXPECT_EQ(view.GameResult, 1);
+    EXPECT_EQ(view.GameResult, GameResult::HumanWins);
     // Month order, within a month most valuable first.
     EXPECT_EQ(Filled(view.Player.ScoringCards, 6),
               test::Split("jan_20 feb_10 mar_20 apr_10 may_5 aug_20"));
@@ -51,7 +51,7 @@ TEST_F(ScoreboardTest, NoMeldsAWinnerAndALoserThenADraw) {
     view = BuildScoreboard(s.game);
     EXPECT_EQ(view.Player.TotalLabel, "Draw  20");
     EXPECT_EQ(view.CPU.TotalLabel, " 20 Draw");
-    EXPECT_EQ(view.GameResult, 3);
+    EXPECT_EQ(view.GameResult, GameResult::Draw);
 }
 
 TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {

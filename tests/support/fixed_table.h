@@ -51,6 +51,13 @@ inline Names MeldEntries(const std::string& cards, const std::string& text,
     return entries;
 }
 
+// A meld announcement as its five pictures, its text and its points.
+inline Names Entries(const MeldInfo& info) {
+    Names entries(info.Pictures.begin(), info.Pictures.end());
+    entries.insert(entries.end(), {info.Announcement, info.PointsText});
+    return entries;
+}
+
 // The debug dump of the given filled lines (separated by "\n"), cleared lines up to ten.
 inline std::string Dump(const std::string& filled) {
     std::string text;
@@ -81,18 +88,19 @@ class GridTest : public ::testing::Test {
         BuildCardTable(s.game.CardTable, true);
     }
     // Captures the cards as a play does: into the grid, and the human's into the month piles.
-    void Give(int side, const std::string& cards) {
+    void Give(Side side, const std::string& cards) {
         for (const std::string& name : Split(cards)) {
             const CardName card(name);
             const int rank = MonthRank(s.game.CardTable, card);
-            CaptureCard(s, side, card, rank);
+            CaptureCard(s.game, s.view, side, card, rank);
             if (side == HumanSide)
-                ShowCapturedCard(s, side, card, rank);
+                ShowCapturedCard(s.view, card, rank);
         }
     }
 
     ScriptedHost host;
     Session s{host};
+    Table table = TableOf(s);
 };
 
 template <int N>
@@ -140,9 +148,9 @@ inline void SetUpTable(Session& s, Layout layout) {
     g.HandCount[HumanSide] = static_cast<std::int16_t>(layout.player.size());
     g.HandCount[ComputerSide] = static_cast<std::int16_t>(layout.cpu.size());
     g.DeskNextSlot = static_cast<std::int16_t>(layout.desk.size() + 1);
-    for (int side = 1; side <= 2; ++side) {
+    for (const Side side : {HumanSide, ComputerSide}) {
         for (const std::string& name : side == HumanSide ? layout.humanGrid : layout.cpuGrid)
-            CaptureCard(s, side, CardName(name), MonthRank(g.CardTable, name));
+            CaptureCard(g, s.view, side, CardName(name), MonthRank(g.CardTable, name));
         // A meld already complete in a grid counts as announced and scored earlier in the game.
         for (int meld = 1; meld <= MeldCount; ++meld) {
             if (MeldComplete(g.CapturedPiles[side], meld)) {
@@ -150,13 +158,14 @@ inline void SetUpTable(Session& s, Layout layout) {
                 Score(g, side) = static_cast<std::int16_t>(Score(g, side) + MeldPoints(meld));
             }
         }
-        ShowScore(s, side);
+        ShowScore(g, s.view, side);
     }
-    g.TurnSide = static_cast<std::int16_t>(layout.turnSide);
+    g.TurnSide = static_cast<Side>(layout.turnSide);
     g.GameInProgress = true;
     s.view.Menu.mnuAbort.Enabled = true;
-    for (int zone = 1; zone <= 3; ++zone)
-        RedrawZone(s, zone);
+    Table table = TableOf(s);
+    for (const Zone zone : {Zone::HumanHand, Zone::ComputerHand, Zone::Desk})
+        RedrawZone(table, zone);
 }
 
 template <int N>

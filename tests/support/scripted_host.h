@@ -53,7 +53,7 @@ class ScriptedHost : public Host {
     }
     void ShowMeld(const MeldInfo& info) override {
         Melds.push_back(info);
-        Record("Meld " + info[6]);
+        Record("Meld " + info.Announcement);
     }
     void ShowCandidateDump(const std::string& text) override {
         Dumps.push_back(text);

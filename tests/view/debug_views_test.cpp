@@ -40,7 +40,8 @@ TEST(PileViewer, ShowsUpToTwentyFourCardsFromTheNextOneWithTheCount) {
         EXPECT_EQ(view.Pictures[n], s.game.CardTable[1 + n].CardName) << n;
 
     // The first picture is the card the next draw turns over.
-    DrawFromPile(s);
+    Table table = TableOf(s);
+    DrawFromPile(table);
     view = BuildPileView(s.game);
     EXPECT_EQ(view.lblNumber, " 46 cards left");
     EXPECT_EQ(view.Pictures[1], s.game.CardTable[3].CardName);

@@ -60,7 +60,7 @@ void showAboutDialog(QWidget* parent, const QString& programFolder) {
     lblTitle->setFont(titleFont(30));
     QLabel* lblVersion =
         addDialogLabel(&dialog, TwipRect(1050, 780, 4440, 300), QStringLiteral("lblVersion"),
-                       QStringLiteral("Version 1.2.0"));
+                       QStringLiteral("Version " VELMORIA_VERSION));
     lblVersion->setFont(titleFont(16));
     QLabel* lblDescription =
         addDialogLabel(&dialog, TwipRect(1050, 1170, 4440, 1080), QStringLiteral("lblDescription"),
