@@ -50,7 +50,7 @@ TEST(Dialogs, TheMeldAndTheScoreboardShowTheCoresTextsAndOnlyTheirCards) {
     MeldInfo info;
     info.Pictures[1] = "jan_5.bmp";
     info.Pictures[2] = "feb_5.bmp";
-    info.Announcement = "Computer has Aoi Tan (Blue Tanzaku Strips), +30 points";
+    info.Announcement = "Computer has Akai Tan (Red Tanzaku Strips), +30 points";  // the longest
     CheckEachDialog(table, [&](QWidget* dialog) {
         EXPECT_EQ(dialog->size(), QSize(296, 101));
         EXPECT_EQ(Text(dialog, "lblMeld").toStdString(), info.Announcement);
@@ -70,15 +70,15 @@ TEST(Dialogs, TheMeldAndTheScoreboardShowTheCoresTextsAndOnlyTheirCards) {
     view.Player.MeldTitles[1] = " Shoubu Complete ";
     view.Player.MeldScoreLabel = "Meld Score total =  170";
     view.Player.TotalLabel = "Winner  420";
-    view.CPU.ScoreLabel = "Score Cards total =  0";
-    view.CPU.MeldScoreLabel = "Meld Score total =  0";
+    view.CPU.ScoreLabel = "Score Cards total =  100";
+    view.CPU.MeldScoreLabel = "Meld Score total =  100";
     view.CPU.MeldTitles[6] = " Lights ";
-    view.CPU.TotalLabel = " 0 Loser";
+    view.CPU.TotalLabel = " 200 Loser";
     CheckEachDialog(table, [](QWidget* dialog) {
         EXPECT_EQ(dialog->size(), QSize(792, 573));
         const std::pair<const char*, const char*> labels[] = {
             {"lblPlayerTotal", "Winner  420"},
-            {"lblCPUTotal", " 0 Loser"},
+            {"lblCPUTotal", " 200 Loser"},
             {"lblCPUMeld_6", " Lights "},
             {"lblPlayerScore", "Score Cards total =  250"},
             {"lblPlayerHeading", "Player Scoring Cards"},

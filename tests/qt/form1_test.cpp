@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "model/game_state.h"
 #include "rules/matching.h"
@@ -88,6 +90,30 @@ TEST(Form1, StartsAsAnIdleTableWithEveryMenuItemInItsPlace) {
     EXPECT_EQ(table.session().options.DealSpeed, 2);
     EXPECT_TRUE(table.action("mnuModerate")->isChecked());
     EXPECT_FALSE(table.action("mnuSlow")->isChecked());
+}
+
+// Scores of three digits are common; a score label shows the longest, sign and all, whole and
+// clear of the turn counter beside it.
+TEST(Form1, ScoreLabelsShowThreeDigitScoresWhole) {
+    WindowFixture table;
+    const auto label = [&table](const char* name) {
+        return table.form().findChild<QLabel*>(QString::fromLatin1(name));
+    };
+    for (const char* score : {" 110", " 999", "-999"}) {
+        table.session().view.lblPlayer = table.session().view.lblCPU = score;
+        table.form().renderView();
+        for (const char* name : {"lblPlayer", "lblCPU"}) {
+            const QLabel* shown = label(name);
+            const QFontMetrics metrics = shown->fontMetrics();
+            EXPECT_EQ(shown->text(), score) << name;
+            EXPECT_LE(
+                std::max(metrics.horizontalAdvance(score), metrics.boundingRect(score).right() + 1),
+                shown->contentsRect().width())
+                << name << " showing " << score;
+        }
+    }
+    EXPECT_FALSE(label("lblPlayer")->geometry().intersects(label("lblCards_1")->geometry()));
+    EXPECT_FALSE(label("lblCPU")->geometry().intersects(label("lblCards_2")->geometry()));
 }
 
 TEST(Form1, NewDealsTenEightTenWithTheComputersCardsFaceDownOrFaceUpInDebug) {

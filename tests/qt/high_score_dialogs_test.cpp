@@ -63,8 +63,10 @@ TEST(HighScoreDialogs, TheTableShowsEveryRowAsStoredAndClosesWithOk) {
     table[1] = {"  Ann  ", 57, "05/12/2026"};
     table[2] = {"Ren\xC3\xA9", 35, "06/12/2026"};
     table[4] = {"", 0, ""};
+    const QString longName = "Wolfgang Amadeus Mozart the Younger of Salzburg and Vienna";
+    table[5] = {longName.toStdString(), 30, "07/12/2026"};
     bool shown = false;
-    WhenModal([&shown](QWidget* dialog) {
+    WhenModal([&shown, &longName](QWidget* dialog) {
         shown = true;
         EXPECT_EQ(dialog->windowTitle(), "High Score Table");
         EXPECT_EQ(Find<QGroupBox>(dialog, "fraRanking")->title(), "Ranking");
@@ -85,6 +87,12 @@ TEST(HighScoreDialogs, TheTableShowsEveryRowAsStoredAndClosesWithOk) {
         for (const auto& [name, text] : labels)
             EXPECT_EQ(Text(dialog, name), text) << name;
         EXPECT_EQ(dialog->findChildren<QLabel*>().size(), 33) << "three headings, ten rows";
+        // Too long for its column even in the smallest font: cut where the player sees it.
+        auto* cut = Find<QLabel>(dialog, "lblName_5");
+        EXPECT_TRUE(cut->text().endsWith(QChar(0x2026))) << cut->text().toStdString();
+        EXPECT_TRUE(longName.startsWith(cut->text().chopped(1)));
+        EXPECT_LE(cut->fontMetrics().horizontalAdvance(cut->text()), cut->width());
+        EXPECT_EQ(cut->toolTip(), longName);
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     });
     ShowHighScores(nullptr, table);

@@ -14,7 +14,9 @@ constexpr int DialogFontPixels = 12;
 constexpr int SmallestFontPixels = 9;
 }  // namespace
 
-QString coreText(const std::string& text) { return QString::fromStdString(text); }
+QString coreText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void setUpDialog(QDialog& dialog, const char* name, const QString& caption, int widthTwips,
                  int heightTwips) {
@@ -50,6 +52,15 @@ void fitToWidth(QLabel* label) {
            QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
         font.setPixelSize(font.pixelSize() - 1);
     label->setFont(font);
+    // A player's name can be of any length: what the smallest font cannot hold is cut at a
+    // visible ellipsis, and the whole name is still there to point at or to be read aloud.
+    const QFontMetrics metrics(font);
+    const QString whole = label->text();
+    if (metrics.horizontalAdvance(whole) > label->width()) {
+        label->setText(metrics.elidedText(whole, Qt::ElideRight, label->width()));
+        label->setToolTip(whole);
+        label->setAccessibleName(whole);
+    }
 }
 
 }  // namespace vm

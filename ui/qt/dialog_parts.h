@@ -25,7 +25,8 @@ QLabel* addDialogLabel(QWidget* parent, const QRect& geometry, const QString& na
 // A button that closes its dialog.
 QPushButton* addOkButton(QDialog& dialog, const QRect& geometry, const QString& caption);
 
-// Shrinks the label's font, down to a readable minimum, until its text fits its width.
+// Shrinks the label's font, down to a readable minimum, until its text fits its width; a text
+// still too wide ends in an ellipsis and is whole in the tooltip.
 void fitToWidth(QLabel* label);
 
 }  // namespace vm

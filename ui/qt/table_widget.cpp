@@ -76,9 +76,12 @@ TableWidget::TableWidget(CardPixmaps& pixmaps, const QString& programFolder, QWi
     for (int side = 1; side <= 2; ++side)
         m_pile[side] = addPlace(cardAt(pileCorner(side)), QStringLiteral("picPile_%1").arg(side));
 
-    m_lblPlayer = addLabel(TwipRect(3840, 5700, 480, 300), QStringLiteral("lblPlayer"), {});
+    // The designed 480 twips hold two digits in the bold font; a score such as " 110" or
+    // "-999" needs 38 pixels, and 600 twips still end short of the counters at 4500.
+    constexpr int ScoreWidth = 600;
+    m_lblPlayer = addLabel(TwipRect(3840, 5700, ScoreWidth, 300), QStringLiteral("lblPlayer"), {});
     m_lblCards[1] = addLabel(TwipRect(4500, 5700, 480, 300), QStringLiteral("lblCards_1"), {});
-    m_lblCPU = addLabel(TwipRect(3840, 2220, 480, 300), QStringLiteral("lblCPU"), {});
+    m_lblCPU = addLabel(TwipRect(3840, 2220, ScoreWidth, 300), QStringLiteral("lblCPU"), {});
     m_lblCards[2] = addLabel(TwipRect(4500, 2220, 480, 300), QStringLiteral("lblCards_2"), {});
     for (QLabel* value : {m_lblPlayer, m_lblCPU, m_lblCards[1], m_lblCards[2]})
         value->setFont(labelFont(15, true));
