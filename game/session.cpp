@@ -7,4 +7,12 @@ void PlayCardSound(Session& session, const char* file) {
     session.host.PlaySoundEffect(session.ProgramFolder + file);
 }
 
+const std::string& OptionsFolder(const Session& session) {
+    return session.ConfigFolder.empty() ? session.ProgramFolder : session.ConfigFolder;
+}
+
+const std::string& PlayerDataFolder(const Session& session) {
+    return session.DataFolder.empty() ? session.ProgramFolder : session.DataFolder;
+}
+
 }  // namespace vm

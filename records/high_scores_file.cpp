@@ -59,12 +59,12 @@ std::string FormatHighScores(const HighScoreTable& table) {
 }
 
 void ReadHighScores(Session& session) {
-    if (!FilePresent(session.ProgramFolder, HighScoresFileName)) {
+    if (!FilePresent(SavedFileFolder(session, SavedFile::HighScores), HighScoresFileName)) {
         session.highScores = PlaceholderTable();
         WriteHighScores(session);
         return;
     }
-    const auto bytes = ReadFileBytes(session.ProgramFolder + HighScoresFileName);
+    const auto bytes = ReadFileBytes(SavedFileFolder(session, SavedFile::HighScores) + HighScoresFileName);
     session.highScores = bytes ? ParseHighScores(*bytes) : PlaceholderTable();
 }
 

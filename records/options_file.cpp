@@ -77,11 +77,11 @@ std::string FormatOptions(const GameOptions& options) {
 
 void ReadOptions(Session& session) {
     session.options = GameOptions{};
-    if (!FilePresent(session.ProgramFolder, OptionsFileName)) {
+    if (!FilePresent(SavedFileFolder(session, SavedFile::Options), OptionsFileName)) {
         WriteOptions(session);
         return;
     }
-    const auto bytes = ReadFileBytes(session.ProgramFolder + OptionsFileName);
+    const auto bytes = ReadFileBytes(SavedFileFolder(session, SavedFile::Options) + OptionsFileName);
     if (!bytes) return;
     const OptionsReading reading = ParseOptions(*bytes);
     session.options = reading.Options;

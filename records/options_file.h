@@ -1,5 +1,5 @@
 #pragma once
-// The options file "VELMORIA.INI": seven key=value lines in the program's folder.
+// The options file "VELMORIA.INI": seven key=value lines.
 
 #include <string>
 #include <string_view>

@@ -2,17 +2,23 @@
 
 #include "game/session.h"
 #include "records/atomic_write.h"
+#include "records/data_folders.h"
 #include "records/high_scores_file.h"
 #include "records/options_file.h"
 
 namespace vm {
 
+const std::string& SavedFileFolder(const Session& session, SavedFile file) {
+    return file == SavedFile::Options ? OptionsFolder(session) : PlayerDataFolder(session);
+}
+
 bool SaveDataFile(Session& session, SavedFile file, const std::string& bytes) {
     if (!session.PersistRecords) return false;
     const bool options = file == SavedFile::Options;
-    const std::string path =
-        session.ProgramFolder + (options ? OptionsFileName : HighScoresFileName);
-    const auto error = WriteFileAtomically(path, bytes);
+    const std::string& folder = SavedFileFolder(session, file);
+    const std::string path = folder + (options ? OptionsFileName : HighScoresFileName);
+    auto error = MakeFolders(folder);
+    if (!error) error = WriteFileAtomically(path, bytes);
     if (!error) return true;
 
     bool& told = options ? session.saveReports.OptionsFailureTold
@@ -24,6 +30,12 @@ bool SaveDataFile(Session& session, SavedFile file, const std::string& bytes) {
                                  *error + ".");
     }
     return false;
+}
+
+void RemoveLeftoverSaves(const Session& session) {
+    if (!session.PersistRecords) return;
+    RemoveLeftoverTemporaries(OptionsFolder(session) + OptionsFileName);
+    RemoveLeftoverTemporaries(PlayerDataFolder(session) + HighScoresFileName);
 }
 
 }  // namespace vm

@@ -1,6 +1,6 @@
 #pragma once
-// Saving a data file into the program's folder, and telling the player, once per file and run,
-// when it could not be saved; the game goes on with what it holds in memory.
+// Saving a data file into its folder, made on the first save, and telling the player, once per
+// file and run, when it could not be saved; the game goes on with what it holds in memory.
 
 #include <string>
 
@@ -16,7 +16,13 @@ struct SaveReports {
     bool HighScoresFailureTold = false;
 };
 
+// The player's folder for the file, or the program's folder when the game runs from there.
+const std::string& SavedFileFolder(const Session& session, SavedFile file);
+
 // Replaces the file atomically; false when it was not saved (or the session keeps no records).
 bool SaveDataFile(Session& session, SavedFile file, const std::string& bytes);
+
+// Removes what saves stopped by a crash left beside the two files.
+void RemoveLeftoverSaves(const Session& session);
 
 }  // namespace vm

@@ -4,14 +4,17 @@
 #include "game/session.h"
 #include "records/high_scores_file.h"
 #include "records/options_file.h"
+#include "records/save_reports.h"
 #include "ui/music.h"
 #include "ui/options_commands.h"
 
 namespace vm {
 
-void StartUp(Session& session, MusicDevice& music, std::string programFolder) {
-    if (!programFolder.empty() && programFolder.back() != '/') programFolder += '/';
-    session.ProgramFolder = std::move(programFolder);
+void StartUp(Session& session, MusicDevice& music, const DataFolders& folders) {
+    session.ProgramFolder = folders.Assets;
+    session.ConfigFolder = folders.Config;
+    session.DataFolder = folders.Data;
+    RemoveLeftoverSaves(session);
     ReadOptions(session);
     ReadHighScores(session);
     ApplyOptions(session);

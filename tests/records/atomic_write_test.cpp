@@ -1,6 +1,7 @@
 #include "records/atomic_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -29,6 +30,35 @@ TEST(WriteFileAtomically, ReplacesWithTheExactBytesLeavingNothingElse) {
     EXPECT_EQ(folder.Names(), (Names{"F.DAT", "G.DAT"}));
 }
 
+// What the player set up stays so: a link stays a link and the file it points to is replaced
+// in its own folder, permissions are kept, and a file nobody may write is not touched.
+TEST(WriteFileAtomically, FollowsLinksKeepsPermissionsAndLeavesReadOnlyFilesAlone) {
+    namespace fs = std::filesystem;
+    test::ScratchFolder folder;
+    fs::create_directory(folder.Path("real"));
+    folder.Write("real/F.DAT", "old\r\n");
+    fs::permissions(folder.Path("real/F.DAT"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real/F.DAT", folder.Path("F.DAT"));
+    fs::create_symlink("real/NEW.DAT", folder.Path("NEW.DAT"));  // dangling until saved
+    for (const char* name : {"F.DAT", "NEW.DAT"}) {
+        EXPECT_EQ(WriteFileAtomically(folder.Path(name), "new\r\n"), std::nullopt);
+        EXPECT_TRUE(fs::is_symlink(folder.Path(name)));
+    }
+    EXPECT_EQ(folder.Read("real/F.DAT"), "new\r\n");
+    EXPECT_EQ(folder.Read("real/NEW.DAT"), "new\r\n");
+    EXPECT_EQ(fs::status(folder.Path("real/F.DAT")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::permissions(folder.Path("real/F.DAT"), fs::perms::owner_read | fs::perms::group_read);
+    const auto refused = WriteFileAtomically(folder.Path("F.DAT"), "newer\r\n");
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(folder.Read("real/F.DAT"), "new\r\n");
+    EXPECT_EQ(fs::status(folder.Path("real/F.DAT")).permissions(),
+              fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(folder.Names(), (Names{"F.DAT", "NEW.DAT", "real"}));
+    EXPECT_EQ(test::ScratchFolder::NamesIn(folder.Path("real")), (Names{"F.DAT", "NEW.DAT"}));
+}
+
 // A crash or a kill between writing the temporary file and the rename.
 TEST(WriteFileAtomically, AWriteStoppedBeforeTheRenameLeavesTheOldFileWhole) {
     test::ScratchFolder folder;
@@ -41,7 +71,13 @@ TEST(WriteFileAtomically, AWriteStoppedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_EQ(folder.Names(), (Names{"F.DAT", leftover}));
     EXPECT_EQ(folder.Read(leftover), "new\r\n");
 
-    // The next run writes over the same name as if nothing had happened.
+    // The next start removes the leftover, and only it, then writes as if nothing had happened.
+    for (const char* other : {"F.DAT.tmp", "F.DAT.a-b_cd", "G.DAT.a1B2c3", "F.DAT.a1B2c3d"}) {
+        folder.Write(other, "keep");
+    }
+    RemoveLeftoverTemporaries(folder.Path("F.DAT"));
+    EXPECT_EQ(folder.Names(),
+              (Names{"F.DAT", "F.DAT.a-b_cd", "F.DAT.a1B2c3d", "F.DAT.tmp", "G.DAT.a1B2c3"}));
     EXPECT_EQ(WriteFileAtomically(folder.Path("F.DAT"), "next\r\n"), std::nullopt);
     EXPECT_EQ(folder.Read("F.DAT"), "next\r\n");
 }
