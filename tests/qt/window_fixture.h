@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "ui/music.h"
 #include "ui/qt/card_widget.h"
@@ -105,6 +106,11 @@ class WindowFixture {
             QFile::copy(bin.filePath(file), m_folderPath + file);
         build();
     }
+    // The window over folders the game found for itself, as an installed game's.
+    explicit WindowFixture(const DataFolders& folders) : m_folders(folders) {
+        m_folderPath = QString::fromStdString(folders.Assets);
+        build();
+    }
     ~WindowFixture() {
         if (m_form)
             m_form->close();
@@ -173,13 +179,15 @@ class WindowFixture {
 
   private:
     void build() {
-        m_form = std::make_unique<Form1>(m_folderPath, m_music);
+        m_form = m_folders ? std::make_unique<Form1>(*m_folders, m_music)
+                           : std::make_unique<Form1>(m_folderPath, m_music);
         session().options.DealSpeed = 0;
         session().options.SoundEffectsOn = false;
         m_form->show();
     }
 
     QTemporaryDir m_folder;
+    std::optional<DataFolders> m_folders;
     QString m_folderPath;
     SilentMusic m_music;
     DialogAnswerer m_dialogs;
