@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
+    // The desktop entry's name: the desktop shows the menu's icon and name for the window.
+    QApplication::setDesktopFileName(QStringLiteral("org.velmoria.velmoria"));
     const vm::FolderSearch folders = vm::FindDataFolders(
         QApplication::applicationDirPath().toStdString(), vm::ReadPlayerEnvironment());
     if (!folders.Found) {
