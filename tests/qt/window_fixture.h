@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "ui/music.h"
 #include "ui/qt/card_widget.h"
@@ -104,13 +103,11 @@ class WindowFixture {
         for (const QString& file :
              bin.entryList({"*.bmp", "*.jpg", "*.png", "VELMORIA.HLP"}, QDir::Files))
             QFile::copy(bin.filePath(file), m_folderPath + file);
+        m_folders = PortableFolders(m_folderPath.toStdString());
         build();
     }
-    // The window over folders the game found for itself, as an installed game's.
-    explicit WindowFixture(const DataFolders& folders) : m_folders(folders) {
-        m_folderPath = QString::fromStdString(folders.Assets);
-        build();
-    }
+    // The window over the folders an installed game found for itself.
+    explicit WindowFixture(DataFolders folders) : m_folders(std::move(folders)) { build(); }
     ~WindowFixture() {
         if (m_form)
             m_form->close();
@@ -179,16 +176,15 @@ class WindowFixture {
 
   private:
     void build() {
-        m_form = m_folders ? std::make_unique<Form1>(*m_folders, m_music)
-                           : std::make_unique<Form1>(m_folderPath, m_music);
+        m_form = std::make_unique<Form1>(m_folders, m_music);
         session().options.DealSpeed = 0;
         session().options.SoundEffectsOn = false;
         m_form->show();
     }
 
     QTemporaryDir m_folder;
-    std::optional<DataFolders> m_folders;
     QString m_folderPath;
+    DataFolders m_folders;
     SilentMusic m_music;
     DialogAnswerer m_dialogs;
     std::unique_ptr<Form1> m_form;

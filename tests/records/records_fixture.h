@@ -60,10 +60,9 @@ public:
         std::ifstream file(Path(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
-    std::vector<std::string> Names() const { return NamesIn(path_); }
-    static std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
             names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());
