@@ -8,9 +8,11 @@
 
 namespace vm {
 
-void StartUp(Session& session, MusicDevice& music, std::string programFolder) {
-    if (!programFolder.empty() && programFolder.back() != '/') programFolder += '/';
-    session.ProgramFolder = std::move(programFolder);
+void StartUp(Session& session, MusicDevice& music, const DataFolders& folders) {
+    session.ProgramFolder = folders.Assets;
+    session.ConfigFolder = folders.Config;
+    session.DataFolder = folders.Data;
+    RemoveLeftoverSaves(session);
     ReadOptions(session);
     ReadHighScores(session);
     ApplyOptions(session);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "play/music_command.h"
+#include "play/music_tracks.h"
 
 namespace vm {
 
@@ -19,7 +20,7 @@ bool ReportsStopped(std::string reply) {
 }
 
 void TakeTrackFromOptions(Session& session) {
-    session.music.MusicTrackPath = session.ProgramFolder + session.options.MusicTrack;
+    session.music.MusicTrackPath = MusicTrackFile(session, session.options.MusicTrack);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "play/music_tracks.h"
+
 namespace vm {
 
 namespace {
@@ -32,8 +34,7 @@ std::vector<std::string> FindMusicTracks(const std::string& folder) {
     return tracks;
 }
 
-MusicDialogModel::MusicDialogModel(Session& s)
-    : session(s), entries(FindMusicTracks(s.ProgramFolder)) {
+MusicDialogModel::MusicDialogModel(Session& s) : session(s), entries(ListMusicTracks(s)) {
     const auto current = std::find(entries.begin(), entries.end(), session.options.MusicTrack);
     if (current != entries.end()) {
         selected = static_cast<std::size_t>(current - entries.begin());

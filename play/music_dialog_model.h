@@ -17,7 +17,7 @@ std::vector<std::string> FindMusicTracks(const std::string& folder);
 
 class MusicDialogModel {
 public:
-    // Lists the tracks in the program's folder and selects the current track, else the first.
+    // Lists the tracks of both folders and selects the current track, else the first.
     explicit MusicDialogModel(Session& session);
 
     const std::vector<std::string>& Entries() const { return entries; }

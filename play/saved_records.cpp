@@ -3,17 +3,23 @@
 #include "play/session.h"
 #include "records/atomic_write.h"
 #include "records/data_file.h"
+#include "records/data_folders.h"
 #include "records/high_scores_file.h"
 #include "records/options_file.h"
 
 namespace vm {
 
+const std::string& SavedFileFolder(const Session& session, SavedFile file) {
+    return file == SavedFile::Options ? OptionsFolder(session) : PlayerDataFolder(session);
+}
+
 bool SaveDataFile(Session& session, SavedFile file, const std::string& bytes) {
     if (!session.PersistRecords) return false;
     const bool options = file == SavedFile::Options;
-    const std::string path =
-        session.ProgramFolder + (options ? OptionsFileName : HighScoresFileName);
-    const auto error = WriteFileAtomically(path, bytes);
+    const std::string& folder = SavedFileFolder(session, file);
+    const std::string path = folder + (options ? OptionsFileName : HighScoresFileName);
+    auto error = MakeFolders(folder);
+    if (!error) error = WriteFileAtomically(path, bytes);
     if (!error) return true;
 
     bool& told = options ? session.saveReports.OptionsFailureTold
@@ -27,13 +33,20 @@ bool SaveDataFile(Session& session, SavedFile file, const std::string& bytes) {
     return false;
 }
 
+void RemoveLeftoverSaves(const Session& session) {
+    if (!session.PersistRecords) return;
+    RemoveLeftoverTemporaries(OptionsFolder(session) + OptionsFileName);
+    RemoveLeftoverTemporaries(PlayerDataFolder(session) + HighScoresFileName);
+}
+
 void ReadOptions(Session& session) {
     session.options = GameOptions{};
-    if (!FilePresent(session.ProgramFolder, OptionsFileName)) {
+    const std::string& folder = SavedFileFolder(session, SavedFile::Options);
+    if (!FilePresent(folder, OptionsFileName)) {
         WriteOptions(session);
         return;
     }
-    const auto bytes = ReadFileBytes(session.ProgramFolder + OptionsFileName);
+    const auto bytes = ReadFileBytes(folder + OptionsFileName);
     if (!bytes) return;
     const OptionsReading reading = ParseOptions(*bytes);
     session.options = reading.Options;
@@ -45,12 +58,13 @@ bool WriteOptions(Session& session) {
 }
 
 void ReadHighScores(Session& session) {
-    if (!FilePresent(session.ProgramFolder, HighScoresFileName)) {
+    const std::string& folder = SavedFileFolder(session, SavedFile::HighScores);
+    if (!FilePresent(folder, HighScoresFileName)) {
         session.highScores = PlaceholderTable();
         WriteHighScores(session);
         return;
     }
-    const auto bytes = ReadFileBytes(session.ProgramFolder + HighScoresFileName);
+    const auto bytes = ReadFileBytes(folder + HighScoresFileName);
     session.highScores = bytes ? ParseHighScores(*bytes) : PlaceholderTable();
 }
 

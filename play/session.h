@@ -30,7 +30,11 @@ struct Session {
     HighScoreTable highScores;
     std::string EnteredName;
     MusicState music;
-    std::string ProgramFolder;  // the program's folder with a trailing "/"
+    std::string ProgramFolder;  // the folder of the pictures, sounds and tracks, ending in "/"
+    // The player's folders, ending in "/": the options in the first, the high scores and the
+    // player's own tracks in the second. "" is ProgramFolder, as for a game run from there.
+    std::string ConfigFolder;
+    std::string DataFolder;
     // Off in the simulator: whole games without touching the files in the program's folder.
     bool PersistRecords = true;
     SaveReports saveReports;
@@ -41,5 +45,8 @@ struct Session {
 inline Table TableOf(Session& session) {
     return {session.game, session.view, session.host, session.options, session.ProgramFolder};
 }
+
+const std::string& OptionsFolder(const Session& session);
+const std::string& PlayerDataFolder(const Session& session);
 
 }  // namespace vm

@@ -4,13 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace vm {
 namespace {
+
+namespace fs = std::filesystem;
+
+// mkstemp's six letters and digits after the target's name and a dot.
+constexpr std::size_t TemporarySuffix = 7;
 
 std::string Reason() { return std::strerror(errno); }
 
@@ -40,9 +47,46 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+// The file at the end of a chain of symbolic links, or the path itself when it is no link;
+// nothing when the links go round.
+std::optional<std::string> FollowLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path =
+            target.is_absolute() ? target.string() : (fs::path(FolderOf(path)) / target).string();
+    }
+    return std::nullopt;
+}
+
+bool IsTemporaryOf(const std::string& name, const std::string& target) {
+    if (name.size() != target.size() + TemporarySuffix ||
+        name.compare(0, target.size(), target) != 0 || name[target.size()] != '.') {
+        return false;
+    }
+    for (std::size_t i = target.size() + 1; i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-PreparedReplacement PrepareReplacement(const std::string& targetPath, std::string_view bytes) {
+PreparedReplacement PrepareReplacement(const std::string& path, std::string_view bytes) {
+    // A link stays a link: the file it points to is replaced, in that file's own folder.
+    const std::optional<std::string> target = FollowLinks(path);
+    if (!target) return {std::nullopt, std::strerror(ELOOP)};
+    const std::string& targetPath = *target;
+    // The player took every write permission away: the file is kept exactly as it is.
+    mode_t mode = 0644;
+    struct stat old;
+    if (::stat(targetPath.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if ((old.st_mode & 0222) == 0) return {std::nullopt, std::strerror(EACCES)};
+        mode = old.st_mode & 07777;
+    }
+
     std::string pattern = targetPath + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
@@ -51,7 +95,7 @@ PreparedReplacement PrepareReplacement(const std::string& targetPath, std::strin
     const std::string temporaryPath(name.data());
 
     std::string error;
-    if (::fchmod(fd, 0644) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = Reason();
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = Reason();
     if (::close(fd) != 0 && error.empty()) error = Reason();
     if (!error.empty()) {
         ::unlink(temporaryPath.c_str());
@@ -74,6 +118,22 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     const PreparedReplacement prepared = PrepareReplacement(path, bytes);
     if (!prepared.Pending) return prepared.Error;
     return CommitReplacement(*prepared.Pending);
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+    const std::optional<std::string> target = FollowLinks(path);
+    if (!target) return;
+    const std::string folder = FolderOf(*target);
+    const std::string name = fs::path(*target).filename().string();
+    std::error_code error;
+    fs::directory_iterator entry(folder, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        std::error_code kindError;
+        if (IsTemporaryOf(entry->path().filename().string(), name) &&
+            entry->is_regular_file(kindError) && !entry->is_symlink(kindError)) {
+            fs::remove(entry->path(), kindError);
+        }
+    }
 }
 
 }  // namespace vm

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/records/records_fixture.h"
+#include "play/music_tracks.h"
 
 namespace vm {
 namespace {
@@ -52,6 +53,16 @@ TEST_F(MusicDialogModelTest, OkOnTheCurrentTrackBeyondTheListOrOnAnEmptyListChan
     }
     EXPECT_EQ(session.options.MusicTrack, "haiku.mid");
     EXPECT_FALSE(session.music.MusicTrackChanged);
+}
+
+TEST_F(MusicDialogModelTest, ThePlayersOwnTracksJoinTheListAndArePlayedBeforeShippedOnesAlike) {
+    std::filesystem::create_directories(folder.Path("own"));
+    AddFiles({"haiku.mid", "sakura.mid", "own/haiku.mid", "own/my.mid"});
+    session.DataFolder = folder.Path("own/");
+    EXPECT_EQ(MusicDialogModel(session).Entries(), (Names{"haiku.mid", "my.mid", "sakura.mid"}));
+    EXPECT_EQ(MusicTrackFile(session, "haiku.mid"), folder.Path("own/haiku.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "sakura.mid"), folder.Path("sakura.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "gone.mid"), folder.Path("gone.mid"));
 }
 
 }  // namespace

@@ -103,8 +103,11 @@ class WindowFixture {
         for (const QString& file :
              bin.entryList({"*.bmp", "*.jpg", "*.png", "VELMORIA.HLP"}, QDir::Files))
             QFile::copy(bin.filePath(file), m_folderPath + file);
+        m_folders = PortableFolders(m_folderPath.toStdString());
         build();
     }
+    // The window over the folders an installed game found for itself.
+    explicit WindowFixture(DataFolders folders) : m_folders(std::move(folders)) { build(); }
     ~WindowFixture() {
         if (m_form)
             m_form->close();
@@ -173,7 +176,7 @@ class WindowFixture {
 
   private:
     void build() {
-        m_form = std::make_unique<Form1>(m_folderPath, m_music);
+        m_form = std::make_unique<Form1>(m_folders, m_music);
         session().options.DealSpeed = 0;
         session().options.SoundEffectsOn = false;
         m_form->show();
@@ -181,6 +184,7 @@ class WindowFixture {
 
     QTemporaryDir m_folder;
     QString m_folderPath;
+    DataFolders m_folders;
     SilentMusic m_music;
     DialogAnswerer m_dialogs;
     std::unique_ptr<Form1> m_form;

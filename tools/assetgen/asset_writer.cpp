@@ -67,6 +67,12 @@ void WritePictures(const QDir& out) {
                           PaintWindowIcon(256)}));
     WriteBytes(out.filePath("midi.ico"),
                EncodeIco({PaintMusicIcon(16), PaintMusicIcon(32), PaintMusicIcon(48)}));
+    // The smaller sizes of the desktop's icon theme, painted last: the shared painting
+    // caches leave the earlier files exactly as they were.
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        WriteBytes(out.filePath(QStringLiteral("velmoria-%1.png").arg(size)),
+                   EncodeImage(PaintWindowIcon(size), "PNG"));
+    }
 }
 
 void WriteSoundsAndMusic(const QDir& out) {

@@ -23,17 +23,21 @@
 namespace vm {
 
 Form1::Form1(const QString& programFolder, MusicDevice& music, QWidget* parent)
+    : Form1(PortableFolders(programFolder.toStdString()), music, parent) {}
+
+Form1::Form1(const DataFolders& folders, MusicDevice& music, QWidget* parent)
     : QMainWindow(parent),
-      m_folder(programFolder),
+      m_folders(folders),
+      m_folder(QString::fromStdString(folders.Assets)),
       m_music(music),
-      m_pixmaps(programFolder),
+      m_pixmaps(m_folder),
       m_host(*this),
       m_session(m_host),
-      m_help(programFolder) {
+      m_help(m_folder) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmoria"));
-    setWindowIcon(QIcon(programFolder + QStringLiteral("velmoria.png")));
-    m_table = new TableWidget(m_pixmaps, programFolder, this);
+    setWindowIcon(QIcon(m_folder + QStringLiteral("velmoria.png")));
+    m_table = new TableWidget(m_pixmaps, m_folder, this);
     setCentralWidget(m_table);
     m_menu = std::make_unique<MainMenu>(menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -46,7 +50,7 @@ Form1::Form1(const QString& programFolder, MusicDevice& music, QWidget* parent)
     connect(m_timer1, &QTimer::timeout, this, &Form1::Timer1_Tick);
     m_timer1->start();
 
-    runCommand([this] { StartUp(m_session, m_music, m_folder.toStdString()); });
+    runCommand([this] { StartUp(m_session, m_music, m_folders); });
     centreOnScreen();
 }
 

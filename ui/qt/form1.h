@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "play/session.h"
+#include "records/data_folders.h"
 #include "ui/qt/card_pixmaps.h"
 #include "ui/qt/help_viewer.h"
 #include "ui/qt/main_menu.h"
@@ -25,6 +26,8 @@ class Form1 : public QMainWindow {
   public:
     // programFolder ends with "/"; the pictures, sounds and data files live there.
     Form1(const QString& programFolder, MusicDevice& music, QWidget* parent = nullptr);
+    // The pictures and sounds from folders.Assets, the options and scores where folders says.
+    Form1(const DataFolders& folders, MusicDevice& music, QWidget* parent = nullptr);
     ~Form1() override;
 
     Session& session() { return m_session; }
@@ -55,6 +58,7 @@ class Form1 : public QMainWindow {
     void mnuDealPile_Click();
     void Timer1_Tick();
 
+    DataFolders m_folders;
     QString m_folder;
     MusicDevice& m_music;
     CardPixmaps m_pixmaps;
