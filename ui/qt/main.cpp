@@ -1,8 +1,29 @@
 #include <QApplication>
+#include <QFile>
+#include <chrono>
 
 #include "ui/platform/audio.h"
 #include "ui/platform/sdl_music_device.h"
 #include "ui/qt/form1.h"
+
+namespace {
+
+// scripts/bench-startup names a file here; it receives the wall-clock time of the first
+// painted frame in microseconds since the epoch, to be set against the moment it started us.
+void RecordFirstFrameFor(const vm::Form1& form) {
+    const QString path = qEnvironmentVariable("VELMORIA_FIRST_FRAME_FILE");
+    if (path.isEmpty())
+        return;
+    QObject::connect(&form, &vm::Form1::firstFramePainted, [path] {
+        QFile file(path);
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray::number(static_cast<qint64>(
+                std::chrono::duration_cast<std::chrono::microseconds>(now).count())));
+    });
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,6 +32,7 @@ int main(int argc, char* argv[]) {
     {
         vm::SdlMusicDevice music;
         vm::Form1 form(QApplication::applicationDirPath() + QStringLiteral("/"), music);
+        RecordFirstFrameFor(form);
         form.show();
         status = QApplication::exec();
     }

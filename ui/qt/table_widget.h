@@ -29,6 +29,8 @@ class TableWidget : public QWidget {
     void handPointerMoved(int index);
     void handClicked(int index);
     void deskClicked(int index);
+    // Once, when the table has been painted for the first time.
+    void firstPainted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +52,7 @@ class TableWidget : public QWidget {
     QLabel* m_lblCPU = nullptr;
     OneBased<QLabel*, 2> m_lblCards{};
     TableView m_shown;
+    bool m_painted = false;
 };
 
 }  // namespace vm
