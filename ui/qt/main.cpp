@@ -30,9 +30,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
     int status = 0;
     {
-        vm::SdlMusicDevice music;
+        // The synthesiser loads once the player sees the table, well before the first tick.
+        vm::SdlMusicDevice music(vm::SdlMusicDevice::Loading::WhenReleased);
         vm::Form1 form(QApplication::applicationDirPath() + QStringLiteral("/"), music);
         RecordFirstFrameFor(form);
+        QObject::connect(&form, &vm::Form1::firstFramePainted,
+                         [&music] { music.ReleaseLoading(); });
         form.show();
         status = QApplication::exec();
     }
