@@ -84,12 +84,12 @@ TEST_F(SdlMusicDeviceTest, HeldBackItLoadsNothingUntilReleasedThenPlaysWhatWasAs
     EXPECT_EQ(status(), "stopped");
     held.Send(PlayCommand());
     EXPECT_EQ(status(), "playing");
-    EXPECT_EQ(held.stage(), Stage::Waiting);
+    EXPECT_EQ(held.LoadingStage(), Stage::Waiting);
     EXPECT_FALSE(Hooked());
 
     held.ReleaseLoading();
     held.WaitUntilLoaded();
-    EXPECT_EQ(held.stage(), Stage::Ready);
+    EXPECT_EQ(held.LoadingStage(), Stage::Ready);
     EXPECT_TRUE(Hooked());
     const auto start = std::chrono::steady_clock::now();
     while (status() == "playing" && SecondsSince(start) < 6)

@@ -27,7 +27,7 @@ class FirstPaintWatch : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !stage)
-            stage = m_music.stage();
+            stage = m_music.LoadingStage();
         return false;
     }
 
@@ -60,7 +60,7 @@ TEST(FirstFrame, TheSynthesiserLoadsAfterTheFirstPictureAndOnlyWithMusicOn) {
         ASSERT_TRUE(painted.wait());
         EXPECT_EQ(watch.stage, Stage::Waiting);
         music.WaitUntilLoaded();
-        EXPECT_EQ(music.stage(), musicOn ? Stage::Ready : Stage::Waiting);
+        EXPECT_EQ(music.LoadingStage(), musicOn ? Stage::Ready : Stage::Waiting);
         form.close();
     }
 }

@@ -80,7 +80,7 @@ void SdlMusicDevice::ReleaseLoading() {
     }
 }
 
-SdlMusicDevice::Stage SdlMusicDevice::stage() const {
+SdlMusicDevice::Stage SdlMusicDevice::LoadingStage() const {
     const std::lock_guard lock(guard);
     return loadingStage;
 }
@@ -92,7 +92,7 @@ void SdlMusicDevice::WaitUntilLoaded() {
 }
 
 void SdlMusicDevice::Open(const std::string& alias, const std::string& path) {
-    if (tracks.contains(alias) || AudioUnavailable() || stage() == Stage::Failed) {
+    if (tracks.contains(alias) || AudioUnavailable() || LoadingStage() == Stage::Failed) {
         return;
     }
     auto midiFile = ReadTrack(path);

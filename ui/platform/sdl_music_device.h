@@ -34,7 +34,7 @@ class SdlMusicDevice : public MusicDevice {
     // With Loading::WhenReleased: from now on the synthesiser may load (the game calls this
     // once its window has shown its first picture).
     void ReleaseLoading();
-    Stage stage() const;
+    Stage LoadingStage() const;
     // Waits until a loading under way has ended.
     void WaitUntilLoaded();
 
