@@ -92,6 +92,9 @@ void Form1::connectTable() {
             [this](int i) { runCommand([this, i] { picHand_Click(m_session, i); }); });
     connect(m_table, &TableWidget::deskClicked, this,
             [this](int i) { runCommand([this, i] { picDesk_Click(m_session, i); }); });
+    // Queued, so it runs once the painted frame has been handed to the screen.
+    connect(m_table, &TableWidget::firstPainted, this, &Form1::firstFramePainted,
+            Qt::QueuedConnection);
 }
 
 void Form1::renderView(bool paintNow) {

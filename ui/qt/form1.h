@@ -38,6 +38,11 @@ class Form1 : public QMainWindow {
     // Shows the core's view now; with paintNow also before the next event is handled.
     void renderView(bool paintNow = false);
 
+  signals:
+    // Once, after the first picture of the table has reached the screen: work that the player
+    // need not wait for (such as loading the synthesiser) starts here.
+    void firstFramePainted();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -187,6 +187,10 @@ void TableWidget::paintEvent(QPaintEvent*) {
             TwipRect(corner.x() - 60, corner.y() - 225, 2940, 1335).adjusted(0, 0, -1, -1));
     }
     paintMarkers(painter);
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }
 
 void TableWidget::paintMarkers(QPainter& painter) const {

@@ -29,6 +29,8 @@ class TableWidget : public QWidget {
     void handPointerMoved(int index);
     void handClicked(int index);
     void deskClicked(int index);
+    // Once, when the table has been painted for the first time.
+    void firstPainted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +53,7 @@ class TableWidget : public QWidget {
     OneBased<QLabel*, 2> m_lblCards{};
     OneBased<QLabel*, 12> m_lblMonths{};
     TableView m_shown;
+    bool m_painted = false;
 };
 
 }  // namespace vm

@@ -3,10 +3,10 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <array>
+#include <atomic>
 #include <chrono>
-#include <filesystem>
 #include <map>
+#include <mutex>
 
 namespace vm {
 
@@ -22,8 +22,9 @@ struct Output {
     ~Output() { Close(); }
     void Close();
 
-    OutputState state = OutputState::NotTried;
-    std::map<std::string, Mix_Chunk*> sounds;
+    std::mutex opening;
+    std::atomic<OutputState> state = OutputState::NotTried;
+    std::map<std::string, Mix_Chunk*> sounds;  // the event thread's alone
 };
 
 void Output::Close() {
@@ -45,33 +46,14 @@ Output& TheOutput() {
     return output;
 }
 
-// The General MIDI SoundFonts Debian ships; the first one present plays the tracks.
-void ChooseSoundFont() {
-    constexpr std::array candidates{
-        "/usr/share/sounds/sf2/TimGM6mb.sf2",
-        "/usr/share/sounds/sf2/default-GM.sf2",
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-    };
-    for (const char* candidate : candidates) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
-            Mix_SetSoundFonts(candidate);
-            return;
-        }
-    }
-}
-
 bool StartOutput() {
     // SDL would otherwise take over SIGINT and SIGTERM, and the game would ignore them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
-    // Must precede opening the output: a SoundFont set later is silently not used.
-    ChooseSoundFont();
-    Mix_Init(MIX_INIT_MID);
+    // Waves only: the tracks are rendered by our own synthesiser into the music hook.
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-        Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -108,14 +90,27 @@ std::chrono::milliseconds Length(const Mix_Chunk& chunk) {
 bool OpenAudio() {
     Output& output = TheOutput();
     if (output.state == OutputState::NotTried) {
-        output.state = StartOutput() ? OutputState::Open : OutputState::Unavailable;
+        const std::lock_guard guard(output.opening);
+        if (output.state == OutputState::NotTried) {
+            output.state = StartOutput() ? OutputState::Open : OutputState::Unavailable;
+        }
     }
     return output.state == OutputState::Open;
 }
 
-bool AudioIsOpen() { return TheOutput().state == OutputState::Open; }
+bool AudioIsOpen() {
+    return TheOutput().state == OutputState::Open;
+}
 
-void CloseAudio() { TheOutput().Close(); }
+bool AudioUnavailable() {
+    return TheOutput().state == OutputState::Unavailable;
+}
+
+void CloseAudio() {
+    Output& output = TheOutput();
+    const std::lock_guard guard(output.opening);
+    output.Close();
+}
 
 void PlaySoundEffect(const std::string& path) {
     if (path.empty() || !OpenAudio() || Mix_Playing(-1) > 0) {

@@ -6,10 +6,13 @@
 
 namespace vm {
 
-// Opens the output on the first call; later calls only tell whether it is open.
+// Opens the output on the first call; later calls only tell whether it is open. Any thread
+// may call it: a call during another's opening waits for its outcome.
 bool OpenAudio();
 // True between a successful OpenAudio and CloseAudio.
 bool AudioIsOpen();
+// True once opening the output has failed, or after CloseAudio.
+bool AudioUnavailable();
 // Frees the loaded sounds and closes the output for the rest of the run. Close music devices
 // first: their tracks belong to the output.
 void CloseAudio();

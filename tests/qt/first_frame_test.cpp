@@ -1,0 +1,69 @@
+// The window's first picture comes before anything of the synthesiser, wired as the game's
+// main() wires them: the music device is released by the window's first-frame signal.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "play/music_command.h"
+#include "ui/sound/sdl_music_device.h"
+#include "ui/qt/table_widget.h"
+#include "window_fixture.h"
+
+namespace vm::test {
+namespace {
+
+using Stage = SdlMusicDevice::Stage;
+
+// Notes the music device's stage when the table starts its first paint.
+class FirstPaintWatch : public QObject {
+  public:
+    explicit FirstPaintWatch(const SdlMusicDevice& music) : m_music(music) {}
+    std::optional<Stage> stage;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !stage)
+            stage = m_music.LoadingStage();
+        return false;
+    }
+
+  private:
+    const SdlMusicDevice& m_music;
+};
+
+TEST(FirstFrame, TheSynthesiserLoadsAfterTheFirstPictureAndOnlyWithMusicOn) {
+    EnsureApplication();
+    for (const bool musicOn : {true, false}) {
+        SCOPED_TRACE(musicOn ? "music on" : "music off");
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/");
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/haiku.mid",
+                                folder + "haiku.mid"));
+        QFile options(folder + "VELMORIA.INI");
+        ASSERT_TRUE(options.open(QIODevice::WriteOnly));
+        options.write(musicOn ? "[music]=on\r\n" : "[music]=off\r\n");
+        options.close();
+
+        SdlMusicDevice music(SdlMusicDevice::Loading::WhenReleased);
+        Form1 form(folder, music);
+        QObject::connect(&form, &Form1::firstFramePainted, [&music] { music.ReleaseLoading(); });
+        FirstPaintWatch watch(music);
+        form.findChild<TableWidget*>()->installEventFilter(&watch);
+        QSignalSpy painted(&form, &Form1::firstFramePainted);
+
+        EXPECT_EQ(music.Send(StatusCommand()), musicOn ? "stopped" : "") << "the track is open";
+        form.show();
+        ASSERT_TRUE(painted.wait());
+        EXPECT_EQ(watch.stage, Stage::Waiting);
+        music.WaitUntilLoaded();
+        EXPECT_EQ(music.LoadingStage(), musicOn ? Stage::Ready : Stage::Waiting);
+        form.close();
+    }
+}
+
+}  // namespace
+}  // namespace vm::test
