@@ -14,7 +14,7 @@ using test::Split;
 // The table a player sees when no game runs.
 void ExpectClearedTable(const Session& s) {
     EXPECT_FALSE(s.game.GameInProgress || s.view.Menu.mnuAbort.Enabled);
-    EXPECT_EQ(test::Shown(s.view), "comp | desk | hand | pile | taken");
+    EXPECT_EQ(test::Shown(s.view), "comp | desk | hand | pile - - | taken");
     EXPECT_EQ(test::Labels(s.view), " 0/ 0/0/0");
 }
 
@@ -144,7 +144,7 @@ TEST(DebugViews, ShowNothingBeforeTheFirstDealOrAfterAnAbort) {
         // A game in which the computer has captured, then aborted.
         test::SetUpTable(s, {.player = Split("jan_0"), .cpuGrid = Split("jan_20 jan_1")});
         ShowCapturedPiles(s, ComputerSide);
-        EXPECT_EQ(test::Shown(s.view), "comp | desk | hand jan_0 | pile | taken jan_20 jan_1");
+        EXPECT_EQ(test::Shown(s.view), "comp | desk | hand jan_0 | pile - - | taken jan_20 jan_1");
         EXPECT_TRUE(PileToShow(s).has_value());
         ASSERT_TRUE(ConfirmAbort(s));
         AbortGame(s);

@@ -44,9 +44,9 @@ TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem)
     const MenuItemState musicBefore = menu.mnuMusic;
     ApplyOptions(session);
     EXPECT_EQ(SpeedMarks(), (Marks{false, false, true}));
-    EXPECT_EQ(menu.mnuMusic, musicBefore);  // the music is started on its own
+    EXPECT_EQ(menu.mnuMusic, musicBefore);   // the music is started on its own
     session.options.SoundEffectsOn = false;  // the mark, not the stored flag, decides
-    for (bool on : {false, true}) {  // from the defaults: suits and sound on, debug off
+    for (bool on : {false, true}) {          // from the defaults: suits and sound on, debug off
         mnuSuit_Click(session);
         mnuSound_Click(session);
         mnuDebug_Click(session);
@@ -59,8 +59,8 @@ TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem)
         EXPECT_EQ(DebugItemsVisible(), (Items{!on, !on, !on, !on, !on}));
     }
 
-    session.options = {.ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = 0,
-                       .SoundEffectsOn = false};
+    session.options = {
+        .ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = 0, .SoundEffectsOn = false};
     ApplyOptions(session);
     EXPECT_EQ(SpeedMarks(), (Marks{false, false, true}));  // speed 0 has no item to check
     EXPECT_FALSE(menu.mnuSuit.Checked);

@@ -72,27 +72,30 @@ TEST(HumanPlay, EachOutcomeTakesItsCardsWithItsSoundsAndLeavesNothingFramed) {
          0,
          {Down, "Play 1 mar_1.bmp -"},
          "comp back | desk jan_1 mar_1 apr_5 apr_0 aug_20 oct_10 | hand jan_20+ apr_10+ jul_5+ "
-         "nov_0+ | pile | taken | 0"},
+         "nov_0+ | pile - - | taken | 0"},
         {"H1: one match by the hand card, two up sounds",
          1,
          1,
          0,
          {Up, Up, "Play 1 jan_20.bmp jan_1.bmp"},
-         "comp back | desk apr_5 apr_0 aug_20 oct_10 | hand mar_1+ apr_10+ jul_5+ nov_0+ | pile | "
+         "comp back | desk apr_5 apr_0 aug_20 oct_10 | hand mar_1+ apr_10+ jul_5+ nov_0+ | pile - "
+         "- | "
          "taken jan_20 jan_1 | 20"},
         {"H2: one match by the desk card, silent",
          1,
          0,
          1,
          {"Play 1 jan_20.bmp jan_1.bmp"},
-         "comp back | desk apr_5 apr_0 aug_20 oct_10 | hand mar_1+ apr_10+ jul_5+ nov_0+ | pile | "
+         "comp back | desk apr_5 apr_0 aug_20 oct_10 | hand mar_1+ apr_10+ jul_5+ nov_0+ | pile - "
+         "- | "
          "taken jan_20 jan_1 | 20"},
         {"H2: the clicked one of two, silent",
          3,
          0,
          3,
          {"Play 1 apr_10.bmp apr_0.bmp"},
-         "comp back | desk jan_1 apr_5 aug_20 oct_10 | hand jan_20+ mar_1+ jul_5+ nov_0+ | pile | "
+         "comp back | desk jan_1 apr_5 aug_20 oct_10 | hand jan_20+ mar_1+ jul_5+ nov_0+ | pile - "
+         "- | "
          "taken apr_10 apr_0 | 10"},
     };
     for (const Case& c : cases) {
@@ -118,11 +121,11 @@ TEST(HumanPlay, OneMatchByTheHandCardStoresTheDeskCardFirst) {
     EXPECT_EQ(test::All(t.host.At(0).game.CapturedPiles[1][1]), Split("- - jan_1 -"));
     EXPECT_EQ(Shown(t.host.At(0).view) + t.host.At(0).view.lblPlayer,
               "comp back | desk apr_5+ apr_0 aug_20 oct_10 | hand jan_20+ mar_1+ apr_10+ jul_5+ "
-              "nov_0+ | pile | taken jan_1 0");
+              "nov_0+ | pile - - | taken jan_1 0");
     EXPECT_EQ(test::All(t.host.At(1).game.CapturedPiles[1][1]), Split("jan_20 - jan_1 -"));
     EXPECT_EQ(Shown(t.host.At(1).view) + t.host.At(1).view.lblPlayer,
               "comp back | desk apr_5 apr_0 aug_20 oct_10 | hand mar_1+ apr_10+ jul_5+ nov_0+ | "
-              "pile | taken jan_20 jan_1 20");
+              "pile - - | taken jan_20 jan_1 20");
 }
 
 TEST(HumanPlay, ThreeMatchesAreTakenSilentlyAndTheMeldsTestedOnce) {
@@ -133,7 +136,7 @@ TEST(HumanPlay, ThreeMatchesAreTakenSilentlyAndTheMeldsTestedOnce) {
     picHand_MouseMove(t.s, 2);
     EXPECT_EQ(
         Shown(t.s.view),
-        "comp back | desk may_10*+ may_5*+ may_1*+ jul_0 | hand jan_0+ may_0*+ | pile | taken");
+        "comp back | desk may_10*+ may_5*+ may_1*+ jul_0 | hand jan_0+ may_0*+ | pile - - | taken");
     picHand_Click(t.s, 2);
     const std::string text = "Player has Shoubu Complete (May), +20 points";
     EXPECT_EQ(Names(t.host.Calls.begin(), t.host.Calls.begin() + 2),
@@ -144,8 +147,9 @@ TEST(HumanPlay, ThreeMatchesAreTakenSilentlyAndTheMeldsTestedOnce) {
     // The meld's points are in the score before the notice; the label follows after it.
     EXPECT_EQ(t.host.At(0).game.PlayerScore, 35);
     EXPECT_EQ(t.host.At(0).view.lblPlayer, " 15");
-    EXPECT_EQ(t.AfterPlay(),
-              "comp back | desk jul_0 | hand jan_0+ | pile | taken may_10 may_5 may_1 may_0 | 35");
+    EXPECT_EQ(
+        t.AfterPlay(),
+        "comp back | desk jul_0 | hand jan_0+ | pile - - | taken may_10 may_5 may_1 may_0 | 35");
 }
 
 TEST(HumanInput, PointerMovesReselectAndReframeAndOnlyFittingClicksPlay) {
@@ -158,11 +162,11 @@ TEST(HumanInput, PointerMovesReselectAndReframeAndOnlyFittingClicksPlay) {
     picHand_MouseMove(s, 1);
     EXPECT_EQ(Shown(s.view),
               "comp back | desk jan_1*+ apr_5 apr_0 aug_20 oct_10 | hand jan_20*+ mar_1+ apr_10+ "
-              "jul_5+ nov_0+ | pile | taken");
+              "jul_5+ nov_0+ | pile - - | taken");
     picHand_MouseMove(s, 3);
     EXPECT_EQ(Shown(s.view),
               "comp back | desk jan_1 apr_5*+ apr_0*+ aug_20 oct_10 | hand jan_20+ mar_1+ apr_10*+ "
-              "jul_5+ nov_0+ | pile | taken");
+              "jul_5+ nov_0+ | pile - - | taken");
     // Two matches wait for a click on one of them: not the hand card, not an unframed or empty
     // desk place, not the match of the card pointed at before.
     for (int slot : {1, 4, 9}) EXPECT_TRUE(t.ChangesNothing([&] { picDesk_Click(s, slot); }));
@@ -177,7 +181,7 @@ TEST(HumanInput, PointerMovesReselectAndReframeAndOnlyFittingClicksPlay) {
     picHand_MouseMove(s, 2);
     EXPECT_EQ(Shown(s.view),
               "comp back | desk jan_1 apr_5 apr_0 aug_20 oct_10 | hand jan_20+ mar_1*+ apr_10+ "
-              "jul_5+ nov_0+ | pile | taken");
+              "jul_5+ nov_0+ | pile - - | taken");
     EXPECT_TRUE(t.ChangesNothing([&] { picDesk_Click(s, 3); }));
     picHand_Click(s, 4);
     EXPECT_EQ(t.host.Calls.at(1), "Play 1 mar_1.bmp -");
@@ -204,7 +208,7 @@ TEST(HumanInput, DuringThePileDrawAndTheComputersTurnChangesNothingAndIsSilent) 
     EXPECT_EQ(t.host.Count("Sound"), 0);
     EXPECT_EQ(Shown(t.s.view),
               "comp | desk jan_1 feb_0 mar_1 apr_5 apr_0 may_0 aug_20 oct_10 dec_0 | hand jan_20+ "
-              "apr_10+ jul_5+ nov_0+ | pile | taken");
+              "apr_10+ jul_5+ nov_0+ | pile - - | taken");
 }
 
 TEST(HumanInput, NoGameDealtIgnoresEveryInput) {

@@ -40,8 +40,7 @@ TEST_F(MeldsTest, ThreeOfFourEarnNothingTheFourthTwentyOnceAndOnlyForItsSide) {
     CheckMelds(table, HumanSide);
     EXPECT_TRUE(host.Melds.empty());
     Give(HumanSide, "may_1");
-    for (int side : {1, 1, 2, 0, 3})
-        CheckMelds(table, static_cast<Side>(side));
+    for (int side : {1, 1, 2, 0, 3}) CheckMelds(table, static_cast<Side>(side));
     EXPECT_EQ(host.Calls, Names{"Meld Player has Shoubu Complete (May), +20 points"});
     EXPECT_EQ(s.game.PlayerScore, 35);
     EXPECT_EQ(s.game.MeldFlags[1][3], 1);
@@ -61,9 +60,8 @@ TEST_F(MeldsTest, RedKiriAndLightsAnnouncedInTableOrderWithTheirPictures) {
     EXPECT_EQ(host.Calls, (Names{"Meld Player has Akai Tan (Red Tanzaku Strips), +30 points",
                                  "Meld Player has Kiri Complete (Dec), +20 points",
                                  "Meld Player has Lights (kings) Complete, +50 points"}));
-    EXPECT_EQ(test::Entries(host.Melds[0]),
-              (Names{"jan_5.bmp", "feb_5.bmp", "mar_5.bmp", "", "", host.Melds[0].Announcement,
-                     "30"}));
+    EXPECT_EQ(test::Entries(host.Melds[0]), (Names{"jan_5.bmp", "feb_5.bmp", "mar_5.bmp", "", "",
+                                                   host.Melds[0].Announcement, "30"}));
     EXPECT_EQ(test::Entries(host.Melds[2]),
               (Names{"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp",
                      host.Melds[2].Announcement, "50"}));

@@ -207,9 +207,9 @@ inline int VisibleMonthPlaces(const TableView& view) {
 }
 
 // The places of the table as the player sees them, zone by zone, for comparing a whole table
-// in one expectation: "comp back back | desk jan_1*+ apr_5 | hand jan_20* mar_1+ | pile - jul_0
-// | taken jan_20 jan_1". A card is its picture's name without ".bmp", "-" a hidden place that
-// is framed all the same; "*" when framed, "+" when it takes clicks.
+// in one expectation: "comp back back | desk jan_1*+ apr_5 | hand jan_20* mar_1+ | pile - jul_0*
+// | taken jan_20 jan_1". A card is its picture's name without ".bmp"; "*" when it is framed, "+"
+// when it takes clicks. Hidden places are left out, but for the two pile places ("-").
 inline std::string Shown(const TableView& v) {
     const auto name = [](const CardName& picture) {
         return picture.Text().substr(0, picture.Text().rfind(".bmp"));
@@ -219,7 +219,7 @@ inline std::string Shown(const TableView& v) {
         text += text.empty() ? title : std::string(" | ") + title;
         for (int i = 1; i <= places.Size; ++i) {
             const CardPlace& place = places[i];
-            if (!place.Visible && !frames[i]) continue;
+            if (!place.Visible && !frames[i] && places.Size != 2) continue;
             text += " " + (place.Visible ? name(place.Picture) : "-");
             text += std::string(frames[i] ? "*" : "") + (place.Enabled ? "+" : "");
         }
