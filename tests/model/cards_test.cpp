@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 
-#include "model/random.h"
 #include "tests/support/fixed_table.h"
 
 namespace vm {
@@ -51,37 +50,6 @@ TEST(CardTable, BothSetsHoldTheRulesDeckInTheCharacterOrderOfTheMarkedNames) {
     }
 }
 
-TEST(CardHelpers, OddAndBadNamesGiveTheDefinedResults) {
-    CardTableType table;
-    BuildCardTable(table, true);
-    struct Case {
-        const char* name;
-        int month, value, rank;
-        const char* key;
-    };
-    const Case cases[] = {
-        {"jan_1.bmp", 1, 0, 3, "B 20"},
-        {"deco_10.bmp", 12, 10, 0, "M 10"},
-        {"", 13, 0, 0, "N 20"},
-        // Month compares with case; the number after "_" is still read.
-        {"Jan_20.bmp", 13, 20, 0, "N 0"},
-        // Only the first three characters decide the month.
-        {"ja", 13, 0, 0, "N 20"},
-        // Without "_" the whole text before "." is read, and text reads as 0.
-        {"jan20", 1, 0, 0, "B 20"},
-        {"x_7.bmp", 13, 7, 0, "N 13"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("'") + c.name + "'");
-        EXPECT_EQ(Month(c.name), c.month);
-        EXPECT_EQ(Month(CardName(c.name)), c.month);
-        EXPECT_EQ(CardValue(c.name), c.value);
-        EXPECT_EQ(CardValue(CardName(c.name)), c.value);
-        EXPECT_EQ(MonthRank(table, c.name), c.rank);
-        EXPECT_EQ(CardSortKey(c.name), c.key);
-    }
-}
-
 HandSlots Row(const std::string& cards) {
     HandSlots slots;
     test::FillSlots(slots, test::Split(cards));
@@ -94,44 +62,11 @@ TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
          "jan_1 mar_5 aug_20 nov_10 dec_20 dec_10 dec_0"},
         // Equal keys keep their order, whichever comes first.
         {"- jan_1 feb_0 jan_0", "jan_1 jan_0 feb_0"},
-        // A name with no month sorts with the letter N, by its value, before the empty slots.
-        {"- Jan_20 jan_0", "jan_0 Jan_20"},
     };
     for (const auto& [input, expected] : cases) {
         HandSlots hand = Row(input);
         SortSlots(hand);
         EXPECT_EQ(hand, Row(expected)) << input;
-    }
-}
-
-// Removing a card from a sorted row, or adding one after its last card, leaves the row exactly
-// as sorting it whole would, ties and names that are no cards included.
-TEST(SlotSort, OneChangeToASortedRowEndsAsSortingItWould) {
-    Random rng(99);
-    CardTableType deck;
-    BuildCardTable(deck, true);
-    const auto anyCard = [&] { return deck[static_cast<int>(rng.Next() * 48) + 1].CardName; };
-    for (int trial = 0; trial < 2000; ++trial) {
-        DeskSlots row, expected;
-        const int count = static_cast<int>(rng.Next() * 15) + 1;
-        for (int slot = 1; slot <= count; ++slot) row[slot] = anyCard();
-        if (trial % 50 == 0) row[1] = "Jan_20.bmp";
-        SortSlots(row);
-
-        const int slot = static_cast<int>(rng.Next() * count) + 1;
-        DeskSlots changed = row;
-        changed[slot].clear();
-        expected = changed;
-        CloseGap(changed, slot);
-        SortSlots(expected);
-        ASSERT_EQ(changed, expected) << trial;
-
-        changed = row;
-        changed[count + 1] = anyCard();
-        expected = changed;
-        SettleNewCard(changed, count + 1);
-        SortSlots(expected);
-        ASSERT_EQ(changed, expected) << trial;
     }
 }
 

@@ -100,54 +100,39 @@ TEST(NewGame, DuringAGameCarriesNothingOver) {
     EXPECT_TRUE(t.host.Calls.empty());
 }
 
-TEST(AbortGame, AsksFirstAndClearsTheTableOnlyOnYes) {
+// Abort asks first and clears the table only on Yes. Players Matches, CPU Matches and Dealing
+// Pile show something only while a game runs.
+TEST(AbortGame, AsksFirstAndClearsTheTableOnlyOnYesAndTheDebugViewsShowNothingThen) {
     ScriptedHost host;
     Session s(host);
     test::PrepareSession(s, host, 0);
     ResetTable(s);
-    EXPECT_FALSE(ConfirmAbort(s));  // no game: Abort is disabled
-    EXPECT_TRUE(host.Calls.empty());
-
-    s.game.Rng = Random(test::HumanFirstSeed);
-    NewGame(s);
-    picHand_MouseMove(s, 1);
-    const auto state = test::PlayState(s.game);
-    const TableView view = s.view;
-    EXPECT_FALSE(ConfirmAbort(s));
-    EXPECT_EQ(host.Calls, test::Names{"AskAbort"});
-    EXPECT_EQ(test::PlayState(s.game), state);
-    EXPECT_EQ(s.view, view);
-    EXPECT_TRUE(s.game.GameInProgress);
-
-    host.AbortAnswer = true;
-    ASSERT_TRUE(ConfirmAbort(s));
-    AbortGame(s);
-    ExpectClearedTable(s);
-    EXPECT_FALSE(ConfirmAbort(s));  // disabled again
-    EXPECT_EQ(host.Count("AskAbort"), 2);
-}
-
-// Players Matches, CPU Matches and Dealing Pile show something only while a game runs.
-TEST(DebugViews, ShowNothingBeforeTheFirstDealOrAfterAnAbort) {
-    ScriptedHost host;
-    Session s(host);
-    test::PrepareSession(s, host, 0);
-    ResetTable(s);
-    host.AbortAnswer = true;
     for (const char* when : {"before the first deal", "after an abort"}) {
         SCOPED_TRACE(when);
+        EXPECT_FALSE(ConfirmAbort(s));  // no game: Abort is disabled
         const TableView view = s.view;
         ShowCapturedPiles(s, HumanSide);
         ShowCapturedPiles(s, ComputerSide);
         EXPECT_EQ(s.view, view);
         EXPECT_FALSE(PileToShow(s).has_value());
-        // A game in which the computer has captured, then aborted.
+        EXPECT_EQ(host.Count("AskAbort"), host.AbortAnswer ? 2 : 0);
+
+        // A game in which the computer has captured.
         test::SetUpTable(s, {.player = Split("jan_0"), .cpuGrid = Split("jan_20 jan_1")});
+        NextTurn(s);
         ShowCapturedPiles(s, ComputerSide);
-        EXPECT_EQ(test::Shown(s.view), "comp | desk | hand jan_0 | pile - - | taken jan_20 jan_1");
+        EXPECT_EQ(test::Shown(s.view), "comp | desk | hand jan_0+ | pile - - | taken jan_20 jan_1");
         EXPECT_TRUE(PileToShow(s).has_value());
+        const auto state = test::PlayState(s.game);
+        const TableView shown = s.view;
+        host.AbortAnswer = false;
+        EXPECT_FALSE(ConfirmAbort(s));
+        EXPECT_EQ(test::PlayState(s.game), state);
+        EXPECT_EQ(s.view, shown);
+        host.AbortAnswer = true;
         ASSERT_TRUE(ConfirmAbort(s));
         AbortGame(s);
+        ExpectClearedTable(s);
     }
 }
 
