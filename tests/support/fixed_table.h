@@ -67,9 +67,8 @@ inline std::string Dump(const std::string& filled) {
     return text;
 }
 
-// Seeds whose first deal is accepted at once, the human moving first or the computer.
+// A seed whose first deal is accepted at once, the human moving first.
 inline constexpr std::uint64_t HumanFirstSeed = 3;
-inline constexpr std::uint64_t ComputerFirstSeed = 1;
 
 // A session as the tests use it: default options (sounds on, marked cards, no debugging),
 // no real waiting, no files written.
@@ -181,29 +180,6 @@ auto All(const Row& row) {
     using Entry = std::decay_t<decltype(*row.begin())>;
     using Shown = std::conditional_t<std::is_same_v<Entry, CardName>, std::string, Entry>;
     return std::vector<Shown>(row.begin(), row.end());
-}
-
-template <typename Row>
-int CountTrue(const Row& flags) {
-    return static_cast<int>(std::count(flags.begin(), flags.end(), true));
-}
-
-inline bool AnyMarker(const TableView& view) {
-    return CountTrue(view.picShape) + CountTrue(view.picHandShape) + CountTrue(view.picCompShape) +
-               CountTrue(view.picPileShape) >
-           0;
-}
-
-template <int N>
-int CountPlaces(const OneBased<CardPlace, N>& places, bool CardPlace::*flag) {
-    return static_cast<int>(std::count_if(places.begin(), places.end(),
-                                          [&](const CardPlace& place) { return place.*flag; }));
-}
-
-inline int VisibleMonthPlaces(const TableView& view) {
-    int n = 0;
-    for (const auto& pile : view.MonthPiles) n += CountPlaces(pile, &CardPlace::Visible);
-    return n;
 }
 
 // The places of the table as the player sees them, zone by zone, for comparing a whole table
