@@ -1,7 +1,8 @@
 #pragma once
-// Lays out a game in the middle of play from lists of cards, so that a test can drive the
-// handlers from a known table. Every one of the 48 cards ends up somewhere, so the result
-// passes IsConsistent.
+// The core tests' shared fixture: a game laid out in the middle of play from lists of cards,
+// so that a test can drive the handlers from a known table (every one of the 48 cards ends up
+// somewhere, so the result passes IsConsistent), and the table written out as the player sees
+// it, for comparing whole tables.
 
 #include <gtest/gtest.h>
 
