@@ -33,6 +33,13 @@ int ChooseBetweenTwo(Table& table, const CardName& pileCard, int month) {
     return chosen;
 }
 
+// The turned card leaves the pile once its pause is over, before it is laid or captured, so
+// that whatever the host is asked next (a sound, a meld notice) sees every card in one place.
+void TakeFromPile(Game& game) {
+    if (game.PilePosition >= LastPilePosition) game.LastDrawDone = true;
+    ++game.PilePosition;
+}
+
 void CapturePileCard(Table& table, const CardName& card, int chosen) {
     Game& game = table.game;
     const Side side = game.TurnSide;
@@ -40,6 +47,7 @@ void CapturePileCard(Table& table, const CardName& card, int chosen) {
     view.picPileShape[side] = true;
     view.picShape[chosen] = true;
     PauseForPlay(table);
+    TakeFromPile(game);
     view.picPileShape[side] = false;
     view.picShape[chosen] = false;
 
@@ -61,6 +69,7 @@ void CapturePileCard(Table& table, const CardName& card, int chosen) {
 void LayPileCard(Table& table, const CardName& card) {
     Game& game = table.game;
     PauseForPlay(table);
+    TakeFromPile(game);
     game.Desk[game.DeskNextSlot] = card;
     SettleNewCard(game.Desk, game.DeskNextSlot);
     ++game.DeskNextSlot;
@@ -102,8 +111,6 @@ void DrawFromPile(Table& table) {
         LayPileCard(table, card);
     }
 
-    if (game.PilePosition >= LastPilePosition) game.LastDrawDone = true;
-    ++game.PilePosition;
     SetNumberText(table.view.lblCards[side], (PileExhausted - game.PilePosition) / 2);
     table.host.PlayCompleted({side, true, card, {taken}});
 }

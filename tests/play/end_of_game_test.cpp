@@ -2,108 +2,106 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <ctime>
+#include <sstream>
 
 #include "records/high_score_rules.h"
 #include "records/high_scores_file.h"
 #include "records/options_file.h"
 #include "tests/records/records_fixture.h"
+#include "tests/support/fixed_table.h"
 
 namespace vm {
 namespace {
 
-using Calls = std::vector<std::string>;
-using Cards = std::vector<const char*>;
+using test::Names;
+using test::Split;
 
-class EndOfGameTest : public test::RecordsTest {
-protected:
-    // Starts a game in which each side has captured the given cards, its score in step.
-    void Play(const Cards& player, const Cards& cpu) {
-        session.game.GameInProgress = true;
-        session.view.Menu.mnuAbort.Enabled = true;
-        for (const Side side : {HumanSide, ComputerSide}) {
-            for (const char* name : side == HumanSide ? player : cpu) {
-                CapturedGrid& grid = session.game.CapturedPiles[side];
-                int rank = 1;
-                while (!grid[Month(name)][rank].empty()) ++rank;
-                grid[Month(name)][rank] = name;
-                Score(session.game, side) =
-                    static_cast<std::int16_t>(Score(session.game, side) + CardValue(name));
-            }
-        }
-    }
-};
+// Today as the high-score file writes dates, from the clock here.
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    char text[16];
+    std::strftime(text, sizeof text, "%d/%m/%Y", std::localtime(&now));
+    return text;
+}
+
+// Line n of a file, counted from 1, without its CR LF.
+std::string Line(const std::string& file, int n) {
+    std::istringstream in(file);
+    std::string line;
+    for (int i = 0; i < n; ++i) std::getline(in, line);
+    return line.substr(0, line.find('\r'));
+}
+
+using EndOfGameTest = test::RecordsTest;
 
 TEST_F(EndOfGameTest, EachResultTakesItsBranchAndTheTableIsSaved) {
+    const Names asked{"Scoreboard", "AskName", "HighScores"};
     struct Branch {
         const char* what;
-        int lowestRow;  // of a full table; 0 for the placeholders
-        Cards player, cpu;
-        const char* typed;
-        int result;
-        Calls calls;
-        int row, score;  // where the result enters (0 for nowhere) and its score
+        int lowestRow;  // of a full table, row r holding lowestRow + 10 - r; 0: the placeholders
+        const char *player, *cpu, *typed;
+        GameResult result;
+        Names calls;
+        int row;  // where the result enters; 0: nowhere
         const char* name;
+        const char *line, *next;  // the file's line of that row (without its date) and the next
     };
-    const Calls asked{"ShowScoreboard", "AskHighScoreName", "ShowHighScores"};
     const Branch branches[] = {
-        {"a human win, nothing storable typed", 0, {"jan_20.bmp", "mar_20.bmp"}, {"feb_10.bmp"},
-         "  \t\r\n", 1, asked, 1, 40, "Player"},
-        {"a computer win", 31, {"jan_5.bmp"}, {"aug_20.bmp", "feb_10.bmp", "mar_5.bmp"}, "", 2,
-         {"ShowScoreboard", "ShowHighScores"}, 7, 35, "CPU"},
-        {"a draw, blanks around the name", 0, {"jan_20.bmp", "feb_10.bmp"},
-         {"mar_20.bmp", "apr_10.bmp"}, "  Ann  ", 3, asked, 1, 30, "  Ann  "},
-        {"a result equal to the tenth row", 20, {"jan_20.bmp"}, {"feb_10.bmp"}, "", 1,
-         {"ShowScoreboard"}, 0, 0, ""},
+        {"a human win, nothing storable typed", 0, "jan_20 mar_20", "feb_10", "  \t\r\n",
+         GameResult::HumanWins, asked, 1, "Player", "Player\\40|", "Player 2\\0|00/00/0000"},
+        {"a computer win", 31, "jan_5", "aug_20 feb_10 mar_5", "", GameResult::ComputerWins,
+         Names{"Scoreboard", "HighScores"}, 7, "CPU", "CPU\\35|", "Row 7\\34|d"},
+        {"a draw, blanks around the name", 0, "jan_20 feb_10", "mar_20 apr_10", "  Ann  ",
+         GameResult::Draw, asked, 1, "  Ann  ", "Ann\\30|", "Player 2\\0|00/00/0000"},
+        {"a result equal to the tenth row", 20, "jan_20", "feb_10", "", GameResult::HumanWins,
+         Names{"Scoreboard"}, 0, "", "", "Row 1\\29|d"},
     };
-    for (const Branch& branch : branches) {
-        SCOPED_TRACE(branch.what);
+    for (const Branch& b : branches) {
+        SCOPED_TRACE(b.what);
         host.Calls.clear();
-        host.NameToType = branch.typed;
+        host.NameToType = b.typed;
         host.NameOffered = "";
         session.EnteredName = "Mei";  // from an earlier game
         session.highScores = PlaceholderTable();
-        for (int row = 1; branch.lowestRow > 0 && row <= 10; ++row) {
+        for (int row = 1; b.lowestRow > 0 && row <= 10; ++row) {
             session.highScores[row] = {"Row " + std::to_string(row),
-                                       static_cast<std::int16_t>(branch.lowestRow + 10 - row), "d"};
+                                       static_cast<std::int16_t>(b.lowestRow + 10 - row), "d"};
         }
         const HighScoreTable before = session.highScores;
         folder.Write("VMSCORES.DAT", "stale\n");
-        Play(branch.player, branch.cpu);
-        const std::string today = TodayText();
+        test::SetUpTable(session, {.humanGrid = Split(b.player), .cpuGrid = Split(b.cpu)});
+        const std::string today = Today();
         EndOfGame(session);
 
-        EXPECT_EQ(host.Calls, branch.calls);
-        EXPECT_EQ(static_cast<int>(session.game.GameResult), branch.result);
-        EXPECT_EQ(host.NameOffered, branch.calls == asked ? "Mei" : "");
-        EXPECT_EQ(session.EnteredName, branch.calls == asked ? branch.name : "Mei");
-        if (branch.row == 0) {
+        EXPECT_EQ(host.Calls, b.calls);
+        EXPECT_EQ(session.game.GameResult, b.result);
+        EXPECT_EQ(host.NameOffered, b.calls == asked ? "Mei" : "");
+        EXPECT_EQ(session.EnteredName, b.calls == asked ? b.name : "Mei");
+        const std::string file = folder.Read("VMSCORES.DAT");
+        if (b.row == 0) {
             EXPECT_EQ(session.highScores, before);
         } else {
-            const HighScoreEntry& entered = session.highScores[branch.row];
-            EXPECT_EQ(entered.Name, branch.name);
-            EXPECT_EQ(entered.Score, branch.score);
-            EXPECT_TRUE(entered.Date == today || entered.Date == TodayText()) << entered.Date;
-            EXPECT_EQ(session.highScores[branch.row + 1], before[branch.row]);
+            EXPECT_EQ(session.highScores[b.row].Name, b.name);
+            const std::string line = Line(file, b.row);
+            EXPECT_TRUE(line == b.line + today || line == b.line + Today()) << line;
         }
-        EXPECT_EQ(folder.Read("VMSCORES.DAT"), FormatHighScores(session.highScores));
+        EXPECT_EQ(Line(file, b.row + 1), b.next);
         // The game is over and the table cleared, whatever the branch taken.
-        EXPECT_FALSE(session.view.Menu.mnuAbort.Enabled);
-        EXPECT_FALSE(session.game.GameInProgress);
-        EXPECT_EQ(session.game.PlayerScore, 0);
-        EXPECT_EQ(session.game.CapturedPiles[1], CapturedGrid{});
+        EXPECT_FALSE(session.view.Menu.mnuAbort.Enabled || session.game.GameInProgress);
+        EXPECT_EQ(test::Labels(session.view), " 0/ 0/0/0");
+        EXPECT_EQ(session.game.CapturedPiles, decltype(session.game.CapturedPiles){});
     }
 }
 
 TEST_F(EndOfGameTest, ASessionThatKeepsNoRecordsLeavesTheFolderAlone) {
     session.PersistRecords = false;
-    Play({}, {"jan_20.bmp"});
+    test::SetUpTable(session, {.cpuGrid = Split("jan_20")});
     EndOfGame(session);
     EXPECT_FALSE(WriteOptions(session));
     EXPECT_EQ(session.highScores[1].Name, "CPU");
     EXPECT_TRUE(folder.Names().empty());
-    EXPECT_EQ(host.Calls, (Calls{"ShowScoreboard", "ShowHighScores"}));
+    EXPECT_EQ(host.Calls, (Names{"Scoreboard", "HighScores"}));
 }
 
 }  // namespace

@@ -2,151 +2,198 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "play/player_input.h"
 #include "tests/support/fixed_table.h"
 
 namespace vm {
 namespace {
 
-using test::Layout;
 using test::ScriptedHost;
-
-// A seed whose first draw makes `side` move first and whose first deal is accepted.
-std::uint64_t SeedWhereFirstMoverIs(int side) {
-    for (std::uint64_t seed = 1;; ++seed) {
-        Random rng(seed);
-        if (static_cast<int>(2 * rng.Next()) + 1 != side)
-            continue;
-        ScriptedHost host;
-        Session s(host);
-        test::PrepareSession(s, host, 0);
-        s.game.Rng = Random(seed);
-        NewGame(s);
-        if (host.Messages.empty())
-            return seed;
-    }
-}
+using test::Split;
 
 // The table a player sees when no game runs.
 void ExpectClearedTable(const Session& s) {
     EXPECT_FALSE(s.game.GameInProgress || s.view.Menu.mnuAbort.Enabled);
-    EXPECT_EQ(s.view.lblPlayer + s.view.lblCPU + s.view.lblCards[1] + s.view.lblCards[2], " 0 000");
-    EXPECT_EQ(test::VisibleMonthPlaces(s.view), 0);
-    EXPECT_FALSE(test::AnyMarker(s.view));
-    EXPECT_EQ(test::CountPlaces(s.view.picHand, &CardPlace::Visible) +
-                  test::CountPlaces(s.view.picComp, &CardPlace::Visible) +
-                  test::CountPlaces(s.view.picDesk, &CardPlace::Visible) +
-                  test::CountPlaces(s.view.picHand, &CardPlace::Enabled) +
-                  test::CountPlaces(s.view.picDesk, &CardPlace::Enabled),
-              0);
+    EXPECT_EQ(test::Shown(s.view), "comp | desk | hand | pile - - | taken");
+    EXPECT_EQ(test::Labels(s.view), " 0/ 0/0/0");
+}
+
+// What a player sees of a game and what its next moves depend on.
+auto Dealt(const Game& g) {
+    return std::tuple(g.CardTable, g.PlayerHand, g.CPUHand, g.Desk, g.HandCount, g.DeskNextSlot,
+                      g.PilePosition, g.TurnSide, g.PlayerMayAct, g.LastDrawDone, g.GameInProgress,
+                      g.CapturedPiles, g.PlayerScore, g.CPUScore, g.MeldFlags, g.SelectedHandSlot,
+                      g.MatchPending);
+}
+
+// New deals the very game, and shows the very table, that New deals right after the start.
+void ExpectNewGameIsFresh(Session& s) {
+    ScriptedHost host;
+    Session fresh(host);
+    test::PrepareSession(fresh, host);
+    fresh.game.Rng = Random(test::HumanFirstSeed);
+    NewGame(fresh);
+    s.game.Rng = Random(test::HumanFirstSeed);
+    NewGame(s);
+    EXPECT_EQ(Dealt(s.game), Dealt(fresh.game));
+    EXPECT_EQ(test::Shown(s.view) + test::Labels(s.view),
+              test::Shown(fresh.view) + test::Labels(fresh.view));
+    EXPECT_EQ(s.view.Menu, fresh.view.Menu);
 }
 
 // The side to move makes the game's last draw, whose card completes a meld; the other side
-// holds every other card: 235 card points and five melds worth 150.
+// holds every other card: 235 card points and five melds worth 150. A second game then shows
+// nothing of the first.
 class LastTurnTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(LastTurnTest, TheLastPileCardsMeldIsAnnouncedThenTheScoreboardEndsTheGame) {
     const int side = GetParam();
     const bool human = side == HumanSide;
-    ScriptedHost host;
-    Session s(host);
-    test::PrepareSession(s, host, 1);
-    Layout layout = {.desk = test::Split("may_1"),
-                     .pile = test::Split("may_0"),
-                     .rest = human ? test::Rest::ComputerGrid : test::Rest::HumanGrid,
-                     .turnSide = side};
-    (human ? layout.player : layout.cpu) = test::Split("jan_0");
-    (human ? layout.humanGrid : layout.cpuGrid) = test::Split("may_10 may_5");
-    test::SetUpTable(s, layout);
-    host.Clear();
+    test::Layout layout = {.desk = Split("may_1"),
+                           .pile = Split("may_0"),
+                           .rest = human ? test::Rest::ComputerGrid : test::Rest::HumanGrid,
+                           .turnSide = side};
+    (human ? layout.player : layout.cpu) = Split("jan_0");
+    (human ? layout.humanGrid : layout.cpuGrid) = Split("may_10 may_5");
+    test::OnTable t(layout);
+    Session& s = t.s;
     NextTurn(s);
     if (human) {
         picHand_MouseMove(s, 1);
         picHand_Click(s, 1);
     }
-    const auto meld = host.Calls.begin() + host.Find("Meld");
-    EXPECT_EQ(std::vector<std::string>(meld, meld + 3),
-              (std::vector<std::string>{"Meld " + std::string(human ? "Player" : "Computer") +
-                                            " has Shoubu Complete (May), +20 points",
-                                        "Draw " + std::to_string(side) + " may_0.bmp may_1.bmp",
-                                        "Scoreboard"}));
-    EXPECT_EQ(host.Count("Scoreboard"), 1);
+    const auto meld = t.host.Calls.begin() + t.host.Find("Meld");
+    EXPECT_EQ(std::vector(meld, meld + 3),
+              (test::Names{"Meld " + std::string(human ? "Player" : "Computer") +
+                               " has Shoubu Complete (May), +20 points",
+                           "Draw " + std::to_string(side) + " may_0.bmp may_1.bmp", "Scoreboard"}));
+    EXPECT_EQ(t.host.Count("Scoreboard"), 1);
     // The totals are the running scores the table showed.
-    const ScoreboardView& view = host.Scoreboards.at(0);
+    const ScoreboardView& view = t.host.Scoreboards.at(0);
     EXPECT_EQ(view.Player.TotalLabel, human ? "Loser  35" : "Winner  385");
     EXPECT_EQ(view.CPU.TotalLabel, human ? " 385 Winner" : " 35 Loser");
-    EXPECT_EQ(host.At("Scoreboard").view.lblPlayer, human ? " 35" : " 385");
-    EXPECT_EQ(host.At("Scoreboard").view.lblCPU, human ? " 385" : " 35");
+    const TableView& shown = t.host.At("Scoreboard").view;
+    EXPECT_EQ(shown.lblPlayer + shown.lblCPU, human ? " 35 385" : " 385 35");
     EXPECT_EQ(s.game.GameResult, human ? GameResult::ComputerWins : GameResult::HumanWins);
     ExpectClearedTable(s);
-    EXPECT_FALSE(s.game.LastDrawDone);
+    ExpectNewGameIsFresh(s);
 }
 
 INSTANTIATE_TEST_SUITE_P(BySide, LastTurnTest, ::testing::Values(HumanSide, ComputerSide));
 
-TEST(NewGame, DuringAGameCarriesNothingOverAndStartsWithNothingSelected) {
-    ScriptedHost host;
-    Session s(host);
-    test::PrepareSession(s, host, 0);
-    test::SetUpTable(
-        s, {.player = test::Split("jan_20 apr_10"),
-            .cpu = test::Split("feb_0"),
-            .desk = test::Split("jan_1 feb_10 mar_5 apr_5 apr_0 may_0 jun_0 jul_0 aug_0 sep_0"),
-            .humanGrid = test::Split("dec_20 dec_10 dec_5 dec_0"),
-            .cpuGrid = test::Split("may_10")});
-    ShowCapturedView(s.game, s.view, HumanSide);
-    NextTurn(s);
-    picHand_MouseMove(s, 2);  // apr_10: two matches marked, a selection pending
-    ASSERT_TRUE(s.game.MatchPending);
-    ASSERT_EQ(s.game.MeldFlags[1][5], 1);
-
-    s.game.Rng = Random(SeedWhereFirstMoverIs(HumanSide));
-    host.Clear();
-    NewGame(s);
-    EXPECT_TRUE(host.Calls.empty());
-    EXPECT_EQ(s.game.CapturedPiles, decltype(s.game.CapturedPiles){});
-    EXPECT_EQ(s.game.MeldFlags, decltype(s.game.MeldFlags){});
-    EXPECT_EQ(s.view.lblPlayer + s.view.lblCPU, " 0 0");
-    EXPECT_EQ(test::VisibleMonthPlaces(s.view), 0);
-    EXPECT_EQ(s.game.SelectedHandSlot, 0);
-    EXPECT_FALSE(s.game.MatchPending || test::AnyMarker(s.view));
-    EXPECT_EQ(test::CountPlaces(s.view.picDesk, &CardPlace::Enabled), 0);
-    // The old desk of ten is gone: exactly the eight new cards.
-    EXPECT_EQ(test::CountPlaces(s.view.picDesk, &CardPlace::Visible), 8);
-    EXPECT_TRUE(IsConsistent(s.game));
-    // The first click needs a pointer move first.
-    picHand_Click(s, 2);
-    EXPECT_TRUE(host.Calls.empty());
+// A game dealt over one in progress (with a capture view, a meld, a desk of ten and a card
+// pointed at) is the game a fresh start deals, and its first click needs a pointer move.
+TEST(NewGame, DuringAGameCarriesNothingOver) {
+    test::OnTable t({.player = Split("jan_20 apr_10"),
+                     .cpu = Split("feb_0"),
+                     .desk = Split("jan_1 feb_10 mar_5 apr_5 apr_0 may_0 jun_0 jul_0 aug_0 sep_0"),
+                     .humanGrid = Split("dec_20 dec_10 dec_5 dec_0"),
+                     .cpuGrid = Split("may_10")},
+                    false, 0);
+    ShowCapturedPiles(t.s, ComputerSide);
+    NextTurn(t.s);
+    picHand_MouseMove(t.s, 2);  // apr_10: two matches framed, a choice pending
+    ASSERT_TRUE(t.s.game.MatchPending && t.s.game.MeldFlags[1][5] == 1);
+    ExpectNewGameIsFresh(t.s);
+    EXPECT_TRUE(t.host.Calls.empty());
+    picHand_Click(t.s, 2);
+    EXPECT_TRUE(t.host.Calls.empty());
 }
 
-TEST(AbortGame, AsksFirstAndClearsTheTableOnlyOnYes) {
+// Abort asks first and clears the table only on Yes. Players Matches, CPU Matches and Dealing
+// Pile show something only while a game runs.
+TEST(AbortGame, AsksFirstAndClearsTheTableOnlyOnYesAndTheDebugViewsShowNothingThen) {
     ScriptedHost host;
     Session s(host);
     test::PrepareSession(s, host, 0);
     ResetTable(s);
-    EXPECT_FALSE(ConfirmAbort(s));  // no game: Abort is disabled
-    EXPECT_TRUE(host.Calls.empty());
+    for (const char* when : {"before the first deal", "after an abort"}) {
+        SCOPED_TRACE(when);
+        EXPECT_FALSE(ConfirmAbort(s));  // no game: Abort is disabled
+        const TableView view = s.view;
+        ShowCapturedPiles(s, HumanSide);
+        ShowCapturedPiles(s, ComputerSide);
+        EXPECT_EQ(s.view, view);
+        EXPECT_FALSE(PileToShow(s).has_value());
+        EXPECT_EQ(host.Count("AskAbort"), host.AbortAnswer ? 2 : 0);
 
-    s.game.Rng = Random(SeedWhereFirstMoverIs(HumanSide));
-    NewGame(s);
+        // A game in which the computer has captured.
+        test::SetUpTable(s, {.player = Split("jan_0"), .cpuGrid = Split("jan_20 jan_1")});
+        NextTurn(s);
+        ShowCapturedPiles(s, ComputerSide);
+        EXPECT_EQ(test::Shown(s.view), "comp | desk | hand jan_0+ | pile - - | taken jan_20 jan_1");
+        EXPECT_TRUE(PileToShow(s).has_value());
+        const auto state = test::PlayState(s.game);
+        const TableView shown = s.view;
+        host.AbortAnswer = false;
+        EXPECT_FALSE(ConfirmAbort(s));
+        EXPECT_EQ(test::PlayState(s.game), state);
+        EXPECT_EQ(s.view, shown);
+        host.AbortAnswer = true;
+        ASSERT_TRUE(ConfirmAbort(s));
+        AbortGame(s);
+        ExpectClearedTable(s);
+    }
+}
+
+// One human strategy for whole games: the first card, and of two matches the first.
+void PlayHumanTurn(Session& s) {
     picHand_MouseMove(s, 1);
-    const Game before = s.game;
-    const TableView viewBefore = s.view;
-    EXPECT_FALSE(ConfirmAbort(s));
-    EXPECT_EQ(host.Calls, std::vector<std::string>{"AskAbort"});
-    EXPECT_EQ(test::PlayState(s.game), test::PlayState(before));
-    EXPECT_EQ(s.view, viewBefore);
-    EXPECT_TRUE(s.game.GameInProgress);
+    if (s.game.MatchPending && s.game.DeskMatchSlots[2] > 0) {
+        picDesk_Click(s, s.game.DeskMatchSlots[1]);
+    } else {
+        picHand_Click(s, 1);
+    }
+}
 
-    host.AbortAnswer = true;
-    ASSERT_TRUE(ConfirmAbort(s));
-    AbortGame(s);
-    ExpectClearedTable(s);
-    EXPECT_FALSE(ConfirmAbort(s));  // disabled again
-    EXPECT_EQ(host.Count("AskAbort"), 2);
+// Runs a handler as the window does: a turn cut short ends there. True when it was.
+template <typename Handler>
+bool Abandoned(Handler handler) {
+    try {
+        handler();
+        return false;
+    } catch (const TurnAbandoned&) {
+        return true;
+    }
+}
+
+// A whole game is played once to count its pauses and meld notices, then again once for each,
+// cut short there as New, Abort or closing the window cuts a pause short: the game left behind
+// is consistent, and New (after an Abort, every other time) deals a fresh game over it.
+TEST(AbandonedTurn, AtEveryPauseAndMeldNoticeOfAGameLeavesItConsistentAndNewDealsAFreshGame) {
+    // The computer moves first; both sides complete melds in hand plays and in pile draws.
+    constexpr std::uint64_t Seed = 135;
+    for (int cut = 0, stops = 0; cut <= stops; ++cut) {
+        ScriptedHost host;
+        Session s(host);
+        test::PrepareSession(s, host);
+        host.Detach();
+        int stop = 0;
+        std::string where;
+        host.OnCall = [&](const std::string& call) {
+            if (call.rfind("Pause", 0) != 0 && call.rfind("Meld", 0) != 0) return;
+            where = call;
+            if (++stop == cut) throw TurnAbandoned{};
+        };
+        s.game.Rng = Random(Seed);
+        bool abandoned = Abandoned([&] { NewGame(s); });
+        while (!abandoned && s.game.PlayerMayAct) abandoned = Abandoned([&] { PlayHumanTurn(s); });
+        if (cut == 0) {
+            stops = stop;
+            EXPECT_EQ(stops, 34);  // 20 pile draws, the computer's 10 plays, 4 meld notices
+            EXPECT_FALSE(abandoned || s.game.GameInProgress);
+            continue;
+        }
+        SCOPED_TRACE("cut short at stop " + std::to_string(cut) + ", " + where);
+        ASSERT_TRUE(abandoned);
+        EXPECT_TRUE(IsConsistent(s.game));
+        host.OnCall = nullptr;
+        if (cut % 2 == 0) {
+            AbortGame(s);
+            ExpectClearedTable(s);
+        }
+        ExpectNewGameIsFresh(s);
+    }
 }
 
 }  // namespace

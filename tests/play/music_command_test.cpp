@@ -7,44 +7,26 @@
 namespace vm {
 namespace {
 
-MusicCommand Parsed(const std::string& text) {
-    const auto command = ParseMusicCommand(text);
-    EXPECT_TRUE(command.has_value()) << text;
-    return command.value_or(MusicCommand{});
-}
-
-TEST(MusicCommandTest, EveryCommandTheMusicSendsReadsBackWithItsCase) {
-    EXPECT_EQ(OpenCommand("/a/b.mid"), "OPEN /a/b.mid TYPE SEQUENCER ALIAS BackgroundMusic");
-    EXPECT_EQ(OpenCommand("/My Games/a b.mid"),  // a path with blanks is quoted
+// The player's own tracks may lie in folders with blanks in their names: the path is quoted,
+// and every command the music sends reads back as sent.
+TEST(MusicCommandTest, EveryCommandTheMusicSendsReadsBack) {
+    EXPECT_EQ(OpenCommand("/My Games/a b.mid"),
               "OPEN \"/My Games/a b.mid\" TYPE SEQUENCER ALIAS BackgroundMusic");
     for (const std::string path : {"/opt/velmoria/haiku.mid", "/home/aiko/My Games/a  b.mid"}) {
-        const MusicCommand open = Parsed(OpenCommand(path));
-        EXPECT_EQ(open.Verb, MusicVerb::Open);
-        EXPECT_EQ(open.Path, path);
-        EXPECT_EQ(open.Alias, "BackgroundMusic");
+        const auto open = ParseMusicCommand(OpenCommand(path));
+        ASSERT_TRUE(open.has_value()) << path;
+        EXPECT_EQ(open->Verb, MusicVerb::Open);
+        EXPECT_EQ(open->Path, path);
+        EXPECT_EQ(open->Alias, "BackgroundMusic");
     }
-    EXPECT_EQ(Parsed(StatusCommand()).Verb, MusicVerb::Status);
-    EXPECT_EQ(Parsed(PlayCommand()).Verb, MusicVerb::Play);
-    const MusicCommand close = Parsed(CloseCommand());
-    EXPECT_EQ(close.Verb, MusicVerb::Close);
-    EXPECT_EQ(close.Alias, "BackgroundMusic");
-
-    // Keywords ignore case; alias and path do not.
-    const MusicCommand open = Parsed("open /x/Haiku.MID type sequencer alias Music2");
-    EXPECT_EQ(open.Path, "/x/Haiku.MID");
-    EXPECT_EQ(open.Alias, "Music2");
-    EXPECT_EQ(Parsed("status backgroundmusic mode").Alias, "backgroundmusic");
-}
-
-TEST(MusicCommandTest, AnythingElseIsNotACommand) {
-    for (const char* text : {
-             "", "OPEN /home/aiko/My Games/haiku.mid TYPE SEQUENCER ALIAS BackgroundMusic",
-             "OPEN \"/unterminated TYPE SEQUENCER ALIAS BackgroundMusic",
-             "OPEN /a.mid TYPE WAVEAUDIO ALIAS BackgroundMusic", "STATUS BackgroundMusic",
-             "PLAY BackgroundMusic FROM 10", "PLAY BackgroundMusic", "CLOSE",
-             "PAUSE BackgroundMusic",
-         }) {
-        EXPECT_FALSE(ParseMusicCommand(text).has_value()) << text;
+    const std::pair<std::string, MusicVerb> others[] = {{StatusCommand(), MusicVerb::Status},
+                                                        {PlayCommand(), MusicVerb::Play},
+                                                        {CloseCommand(), MusicVerb::Close}};
+    for (const auto& [text, verb] : others) {
+        const auto command = ParseMusicCommand(text);
+        ASSERT_TRUE(command.has_value()) << text;
+        EXPECT_EQ(command->Verb, verb);
+        EXPECT_EQ(command->Alias, "BackgroundMusic");
     }
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/records/records_fixture.h"
 #include "play/music_tracks.h"
+#include "tests/records/records_fixture.h"
 
 namespace vm {
 namespace {

@@ -72,8 +72,8 @@ TEST_F(MusicTest, TickPlaysFromTheStartOnlyWhenTheTrackHasStopped) {
     StartWithMusic(true);
     device.TakeSent();
     // Replies that only resemble "stopped" leave the track alone.
-    device.modes = {"stopped", "playing", "Stopped at end", "paused", "", "STOPPED",
-                    "stoppe",  " stopped", "stop"};
+    device.modes = {"stopped", "playing", "Stopped at end", "paused", "",
+                    "STOPPED", "stoppe",  " stopped",       "stop"};
     for (int tick = 0; tick < 9; ++tick) Timer1_Tick(session, device);
     EXPECT_EQ(device.TakeSent(), (Commands{Status, Play, Status, Status, Play, Status, Status,
                                            Status, Play, Status, Status, Status}));

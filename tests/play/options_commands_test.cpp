@@ -5,8 +5,10 @@
 #include <array>
 
 #include "play/flow.h"
+#include "play/player_input.h"
 #include "records/options_file.h"
 #include "tests/records/records_fixture.h"
+#include "tests/support/fixed_table.h"
 
 namespace vm {
 namespace {
@@ -44,9 +46,9 @@ TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem)
     const MenuItemState musicBefore = menu.mnuMusic;
     ApplyOptions(session);
     EXPECT_EQ(SpeedMarks(), (Marks{false, false, true}));
-    EXPECT_EQ(menu.mnuMusic, musicBefore);  // the music is started on its own
+    EXPECT_EQ(menu.mnuMusic, musicBefore);   // the music is started on its own
     session.options.SoundEffectsOn = false;  // the mark, not the stored flag, decides
-    for (bool on : {false, true}) {  // from the defaults: suits and sound on, debug off
+    for (bool on : {false, true}) {          // from the defaults: suits and sound on, debug off
         mnuSuit_Click(session);
         mnuSound_Click(session);
         mnuDebug_Click(session);
@@ -59,8 +61,8 @@ TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem)
         EXPECT_EQ(DebugItemsVisible(), (Items{!on, !on, !on, !on, !on}));
     }
 
-    session.options = {.ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = 0,
-                       .SoundEffectsOn = false};
+    session.options = {
+        .ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = 0, .SoundEffectsOn = false};
     ApplyOptions(session);
     EXPECT_EQ(SpeedMarks(), (Marks{false, false, true}));  // speed 0 has no item to check
     EXPECT_FALSE(menu.mnuSuit.Checked);
@@ -85,6 +87,25 @@ TEST_F(OptionsMenu, DebugTurnsTheComputersHandAtOnceOnlyDuringAGame) {
     EXPECT_EQ(session.view.picComp[1].Picture, "back.bmp");
     mnuDebug_Click(session);
     EXPECT_EQ(session.view.picComp[1].Picture, "jan_20.bmp");
+}
+
+// A game in progress keeps the picture set it was dealt with; the next deal takes the new one.
+TEST_F(OptionsMenu, SuitAndScoresDuringAGameLeavesTheTableAsItIsUntilNew) {
+    ApplyOptions(session);
+    session.game.Rng = Random(test::HumanFirstSeed);
+    NewGame(session);
+    const auto state = test::PlayState(session.game);
+    TableView view = session.view;
+    mnuSuit_Click(session);
+    view.Menu.mnuSuit.Checked = false;
+    EXPECT_EQ(session.view, view);
+    EXPECT_EQ(test::PlayState(session.game), state);
+    picHand_MouseMove(session, 1);
+    picHand_Click(session, 1);
+    EXPECT_TRUE(IsConsistent(session.game));
+    EXPECT_EQ(test::Shown(session.view).find("o_"), std::string::npos);  // no plain picture
+    NewGame(session);
+    for (const CardPlace& place : session.view.picHand) EXPECT_TRUE(place.Picture.IsPlain());
 }
 
 }  // namespace

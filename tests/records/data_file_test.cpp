@@ -1,8 +1,6 @@
 // Both data files: created at the first start, never damaged by reading or by a failed save.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <string>
 
 #include "records/high_scores_file.h"
@@ -56,25 +54,6 @@ TEST_F(DataFiles, AnUnwritableFolderIsToldOncePerFileAndTheDataStaysInMemory) {
     EXPECT_NE(host.Messages[1].find(folder.Path("program/VELMORIA.INI")), std::string::npos);
     EXPECT_NE(host.Messages[1].find("Not a directory"), std::string::npos);
     EXPECT_EQ(folder.Read("program"), "a file, not a folder");
-}
-
-// Random bytes, with separators and line ends often enough to reach every branch.
-TEST(DataFileReaders, RandomBytesReadWithoutHarmAndSettleAfterOneSave) {
-    std::mt19937 random(20260105);
-    for (int round = 0; round < 1000; ++round) {
-        std::string junk(random() % 400, '\0');
-        for (char& c : junk) {
-            const char special[] = {']', '\\', '|', '\n', '\r'};
-            const unsigned pick = random() % 16;
-            c = pick < 5 ? special[pick] : static_cast<char>(random());
-        }
-        if (round % 3 == 0) junk.insert(random() % (junk.size() + 1), "\n[speed]=");
-        const std::string options = FormatOptions(ParseOptions(junk).Options);
-        EXPECT_EQ(FormatOptions(ParseOptions(options).Options), options);
-        const std::string scores = FormatHighScores(ParseHighScores(junk));
-        EXPECT_EQ(std::count(scores.begin(), scores.end(), '\n'), 10);
-        EXPECT_EQ(FormatHighScores(ParseHighScores(scores)), scores);
-    }
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 
 GameOptions Parsed(std::string_view bytes) { return ParseOptions(bytes).Options; }
 
-TEST(ParseOptions, EachLineChangesOnlyItsOwnOption) {
+TEST(ParseOptions, EachLineChangesOnlyItsOwnOptionAsItReadsIt) {
     const std::pair<std::string_view, GameOptions> cases[] = {
         {"", {}},
         {test::DefaultOptionsFile, {}},
@@ -26,25 +26,28 @@ TEST(ParseOptions, EachLineChangesOnlyItsOwnOption) {
         {"[musictrack]=f\xEAte.mid\r\n", {.MusicTrack = "f\xC3\xAAte.mid"}},
         {"[speed]=1\n[music]=off\n[cardback]=red.bmp",
          {.DealSpeed = 1, .BackgroundMusicOn = false, .CardBackFile = CardName("red.bmp")}},
+        // The speed is a decimal rounded half to even and clamped to 16 bits.
+        {"[speed]=", {.DealSpeed = 0}},
+        {"[speed]=fast", {.DealSpeed = 0}},
+        {"[speed]=2.5", {.DealSpeed = 2}},
+        {"[speed]=3.5", {.DealSpeed = 4}},
+        {"[speed]= 1 2", {.DealSpeed = 12}},
+        {"[speed]=-1", {.DealSpeed = -1}},
+        {"[speed]=32768", {.DealSpeed = 32767}},
+        {"[speed]=-40000", {.DealSpeed = -32768}},
     };
     for (const auto& [file, options] : cases) EXPECT_EQ(Parsed(file), options) << file;
 }
 
-TEST(ParseOptions, SpeedIsADecimalRoundedHalfToEvenAndClampedTo16Bits) {
-    const std::pair<std::string_view, int> cases[] = {
-        {"", 0},      {"fast", 0}, {"2.5", 2},       {"3.5", 4},
-        {" 1 2", 12}, {"-1", -1},  {"32768", 32767}, {"-40000", -32768},
-    };
-    for (const auto& [value, speed] : cases) {
-        EXPECT_EQ(Parsed("[speed]=" + std::string(value)).DealSpeed, speed) << value;
-    }
-}
-
 // The defaults are written at the first start.
 TEST(FormatOptions, WritesEveryFieldAsStoredInSevenLines) {
-    const GameOptions changed{.ShowSuitsAndScores = false, .DebugMode = true, .DealSpeed = -7,
-                              .SoundEffectsOn = false, .BackgroundMusicOn = false,
-                              .MusicTrack = " f\xC3\xAAte \xE8\x8A\xB1.mid", .CardBackFile = CardName()};
+    const GameOptions changed{.ShowSuitsAndScores = false,
+                              .DebugMode = true,
+                              .DealSpeed = -7,
+                              .SoundEffectsOn = false,
+                              .BackgroundMusicOn = false,
+                              .MusicTrack = " f\xC3\xAAte \xE8\x8A\xB1.mid",
+                              .CardBackFile = CardName()};
     EXPECT_EQ(FormatOptions(changed),
               "[suitsandscores]=off\r\n"
               "[debug]=on\r\n"

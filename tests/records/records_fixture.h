@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder per test, a host that records what it is asked to show and answers the name
-// dialog from a script, and a session whose program folder is that fresh folder.
+// A fresh folder per test, the scripted host, and a session whose program folder is that fresh
+// folder.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "play/session.h"
+#include "tests/support/scripted_host.h"
 
 namespace vm::test {
 
@@ -73,32 +74,15 @@ private:
     std::string path_;
 };
 
-class RecordingHost : public Host {
-public:
-    std::vector<std::string> Calls, Messages;
-    std::string NameToType, NameOffered;
-
-    void Pause(double) override { Calls.push_back("Pause"); }
-    void PlaySoundEffect(const std::string&) override { Calls.push_back("PlaySoundEffect"); }
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    bool AskAbort() override { return false; }
-    void ShowMeld(const MeldInfo&) override { Calls.push_back("ShowMeld"); }
-    void ShowCandidateDump(const std::string&) override { Calls.push_back("ShowCandidateDump"); }
-    void ShowScoreboard(const ScoreboardView&) override { Calls.push_back("ShowScoreboard"); }
-    std::string AskHighScoreName(const std::string& name) override {
-        Calls.push_back("AskHighScoreName");
-        NameOffered = name;
-        return NameToType;
-    }
-    void ShowHighScores(const HighScoreTable&) override { Calls.push_back("ShowHighScores"); }
-};
+// Older tests name the scripted host by what it did here first.
+using RecordingHost = ScriptedHost;
 
 class RecordsTest : public ::testing::Test {
 protected:
     RecordsTest() { session.ProgramFolder = folder.Folder(); }
 
     ScratchFolder folder;
-    RecordingHost host;
+    ScriptedHost host;
     Session session{host};
 };
 

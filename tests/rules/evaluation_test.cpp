@@ -2,25 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "tests/support/fixed_table.h"
 
 namespace vm {
 namespace {
 
 using test::Split;
-
-Game WithGrids(const std::string& human, const std::string& computer) {
-    Game game;
-    BuildCardTable(game.CardTable, true);
-    for (int side : {HumanSide, ComputerSide}) {
-        for (const std::string& card : Split(side == HumanSide ? human : computer))
-            game.CapturedPiles[side][Month(card)][MonthRank(game.CardTable, card)] = card;
-    }
-    return game;
-}
 
 TEST(AddBonus, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
     struct Case {
@@ -37,6 +24,7 @@ TEST(AddBonus, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
         {"jan_5 may_5", "feb_5 may_1", "may_10", 0, 0, 20},  // May is never broken
         {"nov_20", "jan_20", "aug_20", 0, 0, 0},             // lights broken
         {"", "may_5 may_1 may_0", "may_10", 20, 0, 0},
+        {"", "may_5 may_1", "may_10", 0, 5, 0},                     // three of four is no meld yet
         {"", "jun_5 sep_5 oct_10 oct_1 oct_0", "oct_5", 20, 0, 0},  // October, the later
         {"", "jan_20 mar_20 aug_20 nov_20 dec_10 dec_5 dec_0", "dec_20", 50, 0, 0},
         {"dec_0", "", "dec_20", 0, 13, 0},  // lights open is tried before the December block
@@ -44,11 +32,16 @@ TEST(AddBonus, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
         {"jun_5 oct_0", "", "oct_5", 0, 0, 20}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.card) + " against " + c.human + " / " + c.computer);
-        Game game = WithGrids(c.human, c.computer);
+        Game game;
+        BuildCardTable(game.CardTable, true);
+        for (int side : {HumanSide, ComputerSide}) {
+            for (const std::string& card : Split(side == HumanSide ? c.human : c.computer))
+                game.CapturedPiles[side][Month(card)][MonthRank(game.CardTable, card)] = card;
+        }
         const auto grids = game.CapturedPiles;
         Candidate candidate;
         candidate.HandCard = Split(c.card)[0];
-        candidate.Score = static_cast<std::int16_t>(CardValue(candidate.HandCard));
+        candidate.Score = CardValue(candidate.HandCard);
         AddBonus(game, candidate);
         EXPECT_EQ(candidate.OwnMeldBonus, c.own);
         EXPECT_EQ(candidate.OpenSetBonus, c.open);
@@ -56,16 +49,6 @@ TEST(AddBonus, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
         EXPECT_EQ(candidate.Score, CardValue(candidate.HandCard) + c.own + c.open + c.block);
         EXPECT_EQ(game.CapturedPiles, grids);
     }
-}
-
-TEST(OwnMeldBonus, ANameWithoutACellGetsNothingAndWritesNothing) {
-    Game game = WithGrids("", "may_10 may_5 may_1 may_0");
-    const auto grids = game.CapturedPiles;
-    for (const char* card : {"Jan_20.bmp", "mayo_10.bmp", ""})
-        EXPECT_EQ(OwnMeldBonus(game, CardName(card)), 0) << card;
-    EXPECT_EQ(game.CapturedPiles, grids);
-    // Three of the four is no meld yet.
-    EXPECT_EQ(OwnMeldBonus(WithGrids("", "may_5 may_1"), CardName("may_10.bmp")), 0);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "play/player_input.h"
 #include "tests/support/fixed_table.h"
@@ -11,10 +10,8 @@
 namespace vm {
 namespace {
 
-using test::Cards;
-using test::CountPlaces;
-using test::Layout;
 using test::Names;
+using test::Shown;
 using test::Split;
 
 const std::string Up = "Sound /prog/Card_up.wav";
@@ -23,28 +20,16 @@ const std::string Down = "Sound /prog/Card_down.wav";
 // Hand: 1 jan_20 (one match), 2 mar_1 (none), 3 apr_10 (two), 4 jul_5, 5 nov_0 (none).
 // Desk: 1 jan_1, 2 apr_5, 3 apr_0, 4 aug_20, 5 oct_10. The human draws may_0 next, which
 // matches nothing.
-const Layout HumanTurn = {.player = Split("jan_20 mar_1 apr_10 jul_5 nov_0"),
-                          .cpu = Split("feb_0 jun_0 sep_0"),
-                          .desk = Split("jan_1 apr_5 apr_0 aug_20 oct_10"),
-                          .pile = Split("may_0 dec_0")};
+const test::Layout Standard = {.player = Split("jan_20 mar_1 apr_10 jul_5 nov_0"),
+                               .cpu = Split("feb_0"),
+                               .desk = Split("jan_1 apr_5 apr_0 aug_20 oct_10"),
+                               .pile = Split("may_0 dec_0")};
 
-class HumanTurnTest : public ::testing::Test {
-  protected:
-    void SetUp() override { Start(); }
-    void Start(const Layout& layout = HumanTurn) {
-        test::PrepareSession(s, host, 1);
-        test::SetUpTable(s, layout);
+// The human to move: every hand card takes clicks and nothing is selected.
+struct HumanTurn : test::OnTable {
+    explicit HumanTurn(const test::Layout& layout = Standard) : OnTable(layout) {
         NextTurn(s);
         host.Clear();
-    }
-    // The table right after the human's hand play, before the pile draw.
-    const test::Snapshot& AfterPlay() {
-        const test::Snapshot& after = host.At("Play 1");
-        EXPECT_TRUE(IsConsistent(after.game));  // counts agree with the compact rows
-        EXPECT_EQ(after.game.SelectedHandSlot, 0);
-        EXPECT_FALSE(after.game.MatchPending || test::AnyMarker(after.view));
-        EXPECT_EQ(CountPlaces(after.view.picDesk, &CardPlace::Enabled), 0);
-        return after;
     }
     // True when the input changed nothing of the game or the table and asked nothing of the host.
     template <typename Action>
@@ -57,176 +42,160 @@ class HumanTurnTest : public ::testing::Test {
     }
     bool AnyInputChangesNothing() {
         return ChangesNothing([&] {
-            for (int slot = 1; slot <= 5; ++slot) {
-                picHand_MouseMove(s, slot);
-                picHand_Click(s, slot);
-            }
-            for (int slot = 1; slot <= 16; ++slot)
+            for (int slot = 1; slot <= 16; ++slot) {
+                picHand_MouseMove(s, slot % 10 + 1);
+                picHand_Click(s, slot % 10 + 1);
                 picDesk_Click(s, slot);
+            }
         });
     }
-    void ExpectSelected(int handSlot, std::vector<int> marked) {
-        EXPECT_EQ(s.game.SelectedHandSlot, handSlot);
-        EXPECT_EQ(s.game.MatchPending, !marked.empty());
-        EXPECT_TRUE(s.view.picHandShape[handSlot]);
-        EXPECT_EQ(test::CountTrue(s.view.picHandShape), 1);
-        EXPECT_EQ(test::CountTrue(s.view.picShape), static_cast<int>(marked.size()));
-        EXPECT_EQ(CountPlaces(s.view.picDesk, &CardPlace::Enabled),
-                  static_cast<int>(marked.size()));
-        for (int slot : marked)
-            EXPECT_TRUE(s.view.picShape[slot] && s.view.picDesk[slot].Enabled) << slot;
+    // The table right after the human's play, before the pile draw, with the human's score.
+    std::string AfterPlay() const {
+        const test::Snapshot& after = host.At("Play 1");
+        EXPECT_TRUE(IsConsistent(after.game));
+        EXPECT_FALSE(after.game.MatchPending || after.game.SelectedHandSlot != 0);
+        return Shown(after.view) + " |" + after.view.lblPlayer;
     }
-
-    test::ScriptedHost host;
-    Session s{host};
 };
 
-TEST(FindDeskMatches, ListsAscendingSlotsClearsOldEntriesAndNeverWritesAFourth) {
-    Game game;
-    game.Desk[2] = "jan_20.bmp";
-    game.Desk[3] = "feb_0.bmp";
-    game.Desk[5] = "jan_5.bmp";
-    game.DeskMatchSlots.Fill(9);
-    EXPECT_EQ(FindDeskMatches(game, 1), 2);
-    EXPECT_EQ(test::All(game.DeskMatchSlots), (std::vector<std::int16_t>{2, 5, 0}));
-    EXPECT_EQ(FindDeskMatches(game, 4), 0);
-    EXPECT_EQ(test::All(game.DeskMatchSlots), (std::vector<std::int16_t>{0, 0, 0}));
-    EXPECT_EQ(FindDeskMatches(game, 13), 0);  // empty slots never match
-    game.Desk[9] = "jan_1.bmp";
-    game.Desk[16] = "jan_0.bmp";
-    EXPECT_EQ(FindDeskMatches(game, 1), 4);
-    EXPECT_EQ(test::All(game.DeskMatchSlots), (std::vector<std::int16_t>{2, 5, 9}));
+TEST(HumanPlay, EachOutcomeTakesItsCardsWithItsSoundsAndLeavesNothingFramed) {
+    struct Case {
+        const char* what;
+        int pointAt, handClick, deskClick;  // 0: no click there
+        Names calls;                        // up to the completed play
+        const char *desk, *hand, *taken, *score;
+    };
+    const Case cases[] = {
+        {"H0: no match, one down sound", 2, 4, 0, Names{Down, "Play 1 mar_1.bmp -"},
+         "jan_1 mar_1 apr_5 apr_0 aug_20 oct_10", "jan_20+ apr_10+ jul_5+ nov_0+", "", " 0"},
+        {"H1: one match, the hand card clicked, two up sounds", 1, 1, 0,
+         Names{Up, Up, "Play 1 jan_20.bmp jan_1.bmp"}, "apr_5 apr_0 aug_20 oct_10",
+         "mar_1+ apr_10+ jul_5+ nov_0+", " jan_20 jan_1", " 20"},
+        {"H2: one match, the desk card clicked, silent", 1, 0, 1,
+         Names{"Play 1 jan_20.bmp jan_1.bmp"}, "apr_5 apr_0 aug_20 oct_10",
+         "mar_1+ apr_10+ jul_5+ nov_0+", " jan_20 jan_1", " 20"},
+        {"H2: the clicked one of two, silent", 3, 0, 3, Names{"Play 1 apr_10.bmp apr_0.bmp"},
+         "jan_1 apr_5 aug_20 oct_10", "jan_20+ mar_1+ jul_5+ nov_0+", " apr_10 apr_0", " 10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        HumanTurn t;
+        picHand_MouseMove(t.s, c.pointAt);
+        if (c.handClick) picHand_Click(t.s, c.handClick);
+        if (c.deskClick) picDesk_Click(t.s, c.deskClick);
+        EXPECT_EQ(Names(t.host.Calls.begin(), t.host.Calls.begin() + t.host.Find("Play") + 1),
+                  c.calls);
+        EXPECT_EQ(t.AfterPlay(), std::string("comp back | desk ") + c.desk + " | hand " + c.hand +
+                                     " | pile - - | taken" + c.taken + " |" + c.score);
+    }
 }
 
-TEST_F(HumanTurnTest, H1StoresTheDeskCardThenTheHandCardWithAnUpSoundEach) {
-    picHand_MouseMove(s, 1);
-    picHand_Click(s, 1);
-    EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 7),
+// The desk card is stored and shown before the first up sound, the hand card before the second.
+TEST(HumanPlay, OneMatchByTheHandCardStoresTheDeskCardFirst) {
+    HumanTurn t;
+    picHand_MouseMove(t.s, 1);
+    picHand_Click(t.s, 1);
+    EXPECT_EQ(Names(t.host.Calls.begin(), t.host.Calls.begin() + 7),
               (Names{Up, Up, "Play 1 jan_20.bmp jan_1.bmp", Down, "Pause 1", Down,
                      "Draw 1 may_0.bmp -"}));
-    // First sound: the desk card is stored, shown and gone from the desk. Second sound: the
-    // hand card is stored, the hand closes up and the score shows both values.
-    const test::Snapshot& first = host.At(0);
-    EXPECT_EQ(test::All(first.game.CapturedPiles[1][1]), Split("- - jan_1 -"));
-    EXPECT_TRUE(first.view.MonthPiles[1][3].Visible);
-    EXPECT_EQ(first.game.Desk[1], "apr_5.bmp");
-    const test::Snapshot& second = host.At(1);
-    EXPECT_EQ(test::All(second.game.CapturedPiles[1][1]), Split("jan_20 - jan_1 -"));
-    EXPECT_EQ(second.game.PlayerHand[1], "mar_1.bmp");
-    EXPECT_EQ(second.view.lblPlayer, " 20");
-    const test::Snapshot& after = AfterPlay();
-    EXPECT_EQ(Cards(after.game.Desk), Split("apr_5 apr_0 aug_20 oct_10"));
-    EXPECT_EQ(test::VisibleMonthPlaces(after.view), 2);
+    EXPECT_EQ(test::All(t.host.At(0).game.CapturedPiles[1][1]), Split("- - jan_1 -"));
+    EXPECT_EQ(Shown(t.host.At(0).view) + t.host.At(0).view.lblPlayer,
+              "comp back | desk apr_5+ apr_0 aug_20 oct_10 | hand jan_20+ mar_1+ apr_10+ jul_5+ "
+              "nov_0+ | pile - - | taken jan_1 0");
+    EXPECT_EQ(test::All(t.host.At(1).game.CapturedPiles[1][1]), Split("jan_20 - jan_1 -"));
+    EXPECT_EQ(Shown(t.host.At(1).view) + t.host.At(1).view.lblPlayer,
+              "comp back | desk apr_5 apr_0 aug_20 oct_10 | hand mar_1+ apr_10+ jul_5+ nov_0+ | "
+              "pile - - | taken jan_20 jan_1 20");
 }
 
-TEST_F(HumanTurnTest, H2TakesTheClickedDeskCardSilently) {
-    picHand_MouseMove(s, 3);
-    picDesk_Click(s, 3);
-    EXPECT_EQ(host.Calls.at(0), "Play 1 apr_10.bmp apr_0.bmp");
-    const test::Snapshot& after = AfterPlay();
-    EXPECT_EQ(test::All(after.game.CapturedPiles[1][4]), Split("apr_10 - - apr_0"));
-    EXPECT_EQ(after.view.lblPlayer, " 10");
-    EXPECT_EQ(Cards(after.game.Desk), Split("jan_1 apr_5 aug_20 oct_10"));
-    EXPECT_TRUE(after.view.MonthPiles[4][1].Visible && after.view.MonthPiles[4][4].Visible);
-    EXPECT_EQ(test::VisibleMonthPlaces(after.view), 2);
-    // The desk card of a single match may be clicked as well.
-    Start();
+TEST(HumanPlay, ThreeMatchesAreTakenSilentlyAndTheMeldsTestedOnce) {
+    HumanTurn t({.player = Split("may_0 jan_0"),
+                 .cpu = Split("sep_0"),
+                 .desk = Split("may_10 may_5 may_1 jul_0"),
+                 .pile = Split("oct_0")});
+    picHand_MouseMove(t.s, 2);
+    EXPECT_EQ(
+        Shown(t.s.view),
+        "comp back | desk may_10*+ may_5*+ may_1*+ jul_0 | hand jan_0+ may_0*+ | pile - - | taken");
+    picHand_Click(t.s, 2);
+    const std::string text = "Player has Shoubu Complete (May), +20 points";
+    EXPECT_EQ(Names(t.host.Calls.begin(), t.host.Calls.begin() + 2),
+              (Names{"Meld " + text, "Play 1 may_0.bmp may_10.bmp,may_5.bmp,may_1.bmp"}));
+    EXPECT_EQ(t.host.Count("Meld"), 1);
+    EXPECT_EQ(test::Entries(t.host.Melds.at(0)),
+              test::MeldEntries("may_10 may_5 may_1 may_0", text, "20"));
+    // The meld's points are in the score before the notice; the label follows after it.
+    EXPECT_EQ(t.host.At(0).game.PlayerScore, 35);
+    EXPECT_EQ(t.host.At(0).view.lblPlayer, " 15");
+    EXPECT_EQ(
+        t.AfterPlay(),
+        "comp back | desk jul_0 | hand jan_0+ | pile - - | taken may_10 may_5 may_1 may_0 | 35");
+}
+
+TEST(HumanInput, PointerMovesReselectAndReframeAndOnlyFittingClicksPlay) {
+    HumanTurn t;
+    Session& s = t.s;
+    EXPECT_TRUE(t.ChangesNothing([&] {  // nothing selected yet
+        picHand_Click(s, 1);
+        picDesk_Click(s, 1);
+    }));
     picHand_MouseMove(s, 1);
-    picDesk_Click(s, 1);
-    EXPECT_EQ(host.Calls.at(0), "Play 1 jan_20.bmp jan_1.bmp");
-}
-
-TEST_F(HumanTurnTest, H3TakesAllThreeSilentlyAndTestsTheMeldsOnce) {
-    Start({.player = Split("may_0 jan_0"),
-           .cpu = Split("sep_0"),
-           .desk = Split("may_10 may_5 may_1 jul_0"),
-           .pile = Split("oct_0")});
-    picHand_MouseMove(s, 2);
-    ExpectSelected(2, {1, 2, 3});
-    picHand_Click(s, 2);
-    EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 2),
-              (Names{"Meld Player has Shoubu Complete (May), +20 points",
-                     "Play 1 may_0.bmp may_10.bmp,may_5.bmp,may_1.bmp"}));
-    EXPECT_EQ(host.Count("Meld"), 1);
-    // The meld's points are in the score before the dialog; the label follows after it.
-    EXPECT_EQ(host.At(0).game.PlayerScore, 35);
-    EXPECT_EQ(host.At(0).view.lblPlayer, " 15");
-    EXPECT_EQ(test::Entries(host.Melds.at(0)),
-              test::MeldEntries("may_10 may_5 may_1 may_0",
-                                "Player has Shoubu Complete (May), +20 points", "20"));
-    const test::Snapshot& after = AfterPlay();
-    EXPECT_EQ(after.view.lblPlayer, " 35");
-    EXPECT_EQ(Cards(after.game.Desk), Split("jul_0"));
-    EXPECT_EQ(test::VisibleMonthPlaces(after.view), 4);
-}
-
-TEST_F(HumanTurnTest, PointerMovesReselectAndRemarkAndOnlyFittingClicksPlay) {
-    // Nothing selected yet.
-    EXPECT_TRUE(ChangesNothing([&] { picHand_Click(s, 1); }));
-    EXPECT_TRUE(ChangesNothing([&] { picDesk_Click(s, 1); }));
-
-    picHand_MouseMove(s, 1);
-    ExpectSelected(1, {1});
+    EXPECT_EQ(Shown(s.view),
+              "comp back | desk jan_1*+ apr_5 apr_0 aug_20 oct_10 | hand jan_20*+ mar_1+ apr_10+ "
+              "jul_5+ nov_0+ | pile - - | taken");
     picHand_MouseMove(s, 3);
-    ExpectSelected(3, {2, 3});
-    // Two matches wait for a click on one of them: not the hand card, not an unmarked or
-    // empty desk place, not the match of the card pointed at before.
-    for (int slot : {1, 4, 9})
-        EXPECT_TRUE(ChangesNothing([&] { picDesk_Click(s, slot); })) << slot;
-    EXPECT_TRUE(ChangesNothing([&] { picHand_Click(s, 3); }));
-    // Pointing again at the selected card repeats nothing: what a new search and re-marking
+    EXPECT_EQ(Shown(s.view),
+              "comp back | desk jan_1 apr_5*+ apr_0*+ aug_20 oct_10 | hand jan_20+ mar_1+ apr_10*+ "
+              "jul_5+ nov_0+ | pile - - | taken");
+    // Two matches wait for a click on one of them: not the hand card, not an unframed or empty
+    // desk place, not the match of the card pointed at before.
+    for (int slot : {1, 4, 9}) EXPECT_TRUE(t.ChangesNothing([&] { picDesk_Click(s, slot); }));
+    EXPECT_TRUE(t.ChangesNothing([&] { picHand_Click(s, 3); }));
+    // Pointing again at the selected card repeats nothing: what a new search and reframing
     // would restore stays disturbed.
     s.game.DeskMatchSlots[1] = 9;
     s.view.picShape[2] = false;
-    EXPECT_TRUE(ChangesNothing([&] { picHand_MouseMove(s, 3); }));
-
-    // From two matches to none: only the new card is marked, the old matches are unclickable.
+    EXPECT_TRUE(t.ChangesNothing([&] { picHand_MouseMove(s, 3); }));
+    // From two matches to none: the old matches are neither framed nor clickable, and a hand
+    // click lays the new card on the desk.
     picHand_MouseMove(s, 2);
-    ExpectSelected(2, {});
-    EXPECT_TRUE(ChangesNothing([&] { picDesk_Click(s, 3); }));
-    EXPECT_TRUE(host.Calls.empty());
-    // H0: any hand click lays the selected card on the desk, with one down sound.
+    EXPECT_EQ(Shown(s.view),
+              "comp back | desk jan_1 apr_5 apr_0 aug_20 oct_10 | hand jan_20+ mar_1*+ apr_10+ "
+              "jul_5+ nov_0+ | pile - - | taken");
+    EXPECT_TRUE(t.ChangesNothing([&] { picDesk_Click(s, 3); }));
     picHand_Click(s, 4);
-    EXPECT_EQ(Names(host.Calls.begin(), host.Calls.begin() + 2),
-              (Names{Down, "Play 1 mar_1.bmp -"}));
-    const test::Snapshot& after = AfterPlay();
-    EXPECT_EQ(Cards(after.game.Desk), Split("jan_1 mar_1 apr_5 apr_0 aug_20 oct_10"));
-    EXPECT_EQ(after.view.picDesk[2].Picture, "mar_1.bmp");
-    EXPECT_EQ(after.game.PlayerScore, 0);
-    EXPECT_EQ(test::VisibleMonthPlaces(after.view), 0);
+    EXPECT_EQ(t.host.Calls.at(1), "Play 1 mar_1.bmp -");
 }
 
-TEST_F(HumanTurnTest, InputDuringThePileDrawAndTheComputersTurnChangesNothingAndIsSilent) {
+TEST(HumanInput, DuringThePileDrawAndTheComputersTurnChangesNothingAndIsSilent) {
+    HumanTurn t;
     int pauses = 0;
-    host.OnPause = [&] {
+    t.host.OnPause = [&] {
         ++pauses;
-        EXPECT_FALSE(s.game.PlayerMayAct);
-        // The hand stops accepting clicks when the computer's turn begins.
+        EXPECT_FALSE(t.s.game.PlayerMayAct);
+        // The hand stops taking clicks when the computer's turn begins.
         if (pauses >= 2) {
-            EXPECT_EQ(CountPlaces(s.view.picHand, &CardPlace::Enabled), 0) << pauses;
+            EXPECT_EQ(Shown(t.s.view).find('+'), std::string::npos) << pauses;
         }
-        EXPECT_TRUE(AnyInputChangesNothing()) << "pause " << pauses;
+        EXPECT_TRUE(t.AnyInputChangesNothing()) << "pause " << pauses;
     };
-    s.options.SoundEffectsOn = false;
-    picHand_MouseMove(s, 2);
-    picHand_Click(s, 2);
-    // The human's draw, the computer's reveal and the computer's draw, all silent.
+    t.s.options.SoundEffectsOn = false;
+    picHand_MouseMove(t.s, 2);
+    picHand_Click(t.s, 2);
+    // The human's draw, the computer's reveal and its draw, all silent; then the human's next
+    // turn begins with every card clickable and nothing framed.
     EXPECT_EQ(pauses, 3);
-    EXPECT_EQ(host.Count("Play") + host.Count("Draw"), 4);
-    EXPECT_EQ(host.Count("Sound"), 0);
-
-    // The human's next turn begins with every card clickable and nothing selected.
-    ASSERT_TRUE(s.game.PlayerMayAct);
-    EXPECT_EQ(s.game.SelectedHandSlot, 0);
-    EXPECT_FALSE(s.game.MatchPending || test::AnyMarker(s.view));
-    EXPECT_EQ(CountPlaces(s.view.picDesk, &CardPlace::Enabled), 0);
-    EXPECT_EQ(CountPlaces(s.view.picHand, &CardPlace::Enabled), 4);
+    EXPECT_EQ(t.host.Count("Sound"), 0);
+    EXPECT_EQ(Shown(t.s.view),
+              "comp | desk jan_1 feb_0 mar_1 apr_5 apr_0 may_0 aug_20 oct_10 dec_0 | hand jan_20+ "
+              "apr_10+ jul_5+ nov_0+ | pile - - | taken");
 }
 
-TEST_F(HumanTurnTest, NoGameDealtIgnoresEveryInput) {
-    s.game = Game{};
-    ResetTable(s);
-    EXPECT_TRUE(AnyInputChangesNothing());
+TEST(HumanInput, NoGameDealtIgnoresEveryInput) {
+    HumanTurn t;
+    t.s.game = Game{};
+    ResetTable(t.s);
+    EXPECT_TRUE(t.AnyInputChangesNothing());
 }
 
 }  // namespace

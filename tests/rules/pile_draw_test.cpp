@@ -2,79 +2,73 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "tests/support/fixed_table.h"
 
 namespace vm {
 namespace {
 
-using test::Cards;
-using test::Layout;
 using test::Names;
+using test::Shown;
 using test::Split;
 
 const std::string Up = "Sound /prog/Card_up.wav";
 const std::string Down = "Sound /prog/Card_down.wav";
 
-// A draw by the side whose turn it is, which has just played its hand card.
-struct Draw {
-    explicit Draw(Layout layout, bool debug = false) {
-        layout.player = Split("nov_1 nov_0");
-        layout.cpu = Split("sep_1 sep_0");
-        test::PrepareSession(s, host, 2);
-        s.options.DebugMode = debug;
-        test::SetUpTable(s, layout);
+test::Layout WithHands(test::Layout layout) {
+    layout.player = Split("nov_1 nov_0");
+    layout.cpu = Split("sep_1 sep_0");
+    return layout;
+}
+
+// A draw by the side whose turn it is, which has just played its hand card; pauses of 2 s.
+struct Draw : test::OnTable {
+    explicit Draw(const test::Layout& layout, bool debug = false)
+        : OnTable(WithHands(layout), debug, 2) {
         s.game.PlayerMayAct = layout.turnSide == HumanSide;
-        host.Clear();
         const int position = s.game.PilePosition;
-        Table table = TableOf(s);
         DrawFromPile(table);
         EXPECT_TRUE(IsConsistent(s.game));
-        EXPECT_FALSE(s.game.PlayerMayAct);
+        EXPECT_FALSE(s.game.PlayerMayAct || s.game.MatchPending);
         EXPECT_EQ(s.game.PilePosition, position + 1);
-        EXPECT_FALSE(s.view.picPile[1].Visible || s.view.picPile[2].Visible);
-        EXPECT_FALSE(test::AnyMarker(s.view));
-        EXPECT_FALSE(s.game.MatchPending);
     }
-    test::ScriptedHost host;
-    Session s{host};
 };
 
-TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndSortedAndCounted) {
-    // Two cards stay in the pile: one more draw for each side.
-    const Draw d({.desk = Split("jan_1 aug_20"),
-                  .pile = Split("mar_5 dec_5 dec_0"),
-                  .rest = test::Rest::HumanGrid});
+TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndTheLastEndsThePile) {
+    Draw d({.desk = Split("jan_1 aug_20"), .pile = Split("mar_5"), .rest = test::Rest::HumanGrid});
     EXPECT_EQ(d.host.Calls, (Names{Down, "Pause 2", Down, "Draw 1 mar_5.bmp -"}));
-    const test::Snapshot& pause = d.host.At(1);
-    EXPECT_TRUE(pause.view.picPile[1].Visible && !pause.view.picPileShape[1]);
-    EXPECT_EQ(pause.view.picPile[1].Picture, "mar_5.bmp");
-    EXPECT_EQ(Cards(pause.game.Desk), Split("jan_1 aug_20"));
-    EXPECT_EQ(Cards(d.s.game.Desk), Split("jan_1 mar_5 aug_20"));
-    EXPECT_EQ(d.s.view.picDesk[2].Picture, "mar_5.bmp");
-    EXPECT_EQ(d.s.view.lblCards[1], " 1");
-    EXPECT_FALSE(d.s.game.LastDrawDone);
+    EXPECT_EQ(Shown(d.host.At(1).view),
+              "comp back back | desk jan_1 aug_20 | hand nov_1 nov_0 | pile mar_5 - | taken");
+    EXPECT_EQ(Shown(d.s.view),
+              "comp back back | desk jan_1 mar_5 aug_20 | hand nov_1 nov_0 | pile - - | taken");
+    EXPECT_EQ(d.s.view.lblCards[1], " 0");
+    EXPECT_TRUE(d.s.game.LastDrawDone);
+    // A draw from the empty pile changes nothing else.
+    d.host.Clear();
+    const TableView before = d.s.view;
+    DrawFromPile(d.table);
+    EXPECT_EQ(d.s.game.PilePosition, 49);
+    EXPECT_EQ(d.s.view, before);
+    EXPECT_TRUE(d.host.Calls.empty());
 }
 
 TEST(PileDraw, ACaptureGoesToTheDrawersGridAndOnlyTheHumansToTheMonthPiles) {
     for (int side : {HumanSide, ComputerSide}) {
         SCOPED_TRACE(side);
+        const bool human = side == HumanSide;
         const Draw d({.desk = Split("feb_5 jul_10"), .pile = Split("jul_0"), .turnSide = side});
         EXPECT_EQ(d.host.Calls, (Names{Down, "Pause 2", Up,
                                        "Draw " + std::to_string(side) + " jul_0.bmp jul_10.bmp"}));
-        const test::Snapshot& pause = d.host.At(1);
-        EXPECT_TRUE(pause.view.picPileShape[side]);
-        EXPECT_EQ(pause.view.picPile[side].Picture, "jul_0.bmp");
-        EXPECT_TRUE(pause.view.picShape[2]);
-        EXPECT_EQ(test::CountTrue(pause.view.picShape), 1);
+        EXPECT_EQ(Shown(d.host.At(1).view),
+                  std::string("comp back back | desk feb_5 jul_10* | hand nov_1 nov_0 | pile ") +
+                      (human ? "jul_0* -" : "- jul_0*") + " | taken");
         // The up sound comes after the desk card is stored and before the pile card is.
         EXPECT_EQ(test::All(d.host.At(2).game.CapturedPiles[side][7]), Split("jul_10 - - -"));
         EXPECT_EQ(test::All(d.s.game.CapturedPiles[side][7]), Split("jul_10 - - jul_0"));
-        EXPECT_EQ(side == HumanSide ? d.s.view.lblPlayer : d.s.view.lblCPU, " 10");
-        EXPECT_EQ(Cards(d.s.game.Desk), Split("feb_5"));
-        EXPECT_EQ(test::VisibleMonthPlaces(d.s.view), side == HumanSide ? 2 : 0);
+        EXPECT_EQ(Shown(d.s.view),
+                  std::string("comp back back | desk feb_5 | hand nov_1 nov_0 | pile - - | taken") +
+                      (human ? " jul_10 jul_0" : ""));
+        EXPECT_EQ(test::Labels(d.s.view), human ? " 10/ 0/ 20/0" : " 0/ 10/0/ 20");
+        EXPECT_FALSE(d.s.game.LastDrawDone);
     }
 }
 
@@ -89,7 +83,6 @@ TEST(PileDraw, OfTwoMatchesTheMoreValuableThenTheLowerSlotIsTaken) {
          "hand=jun_1.bmp desk=jun_10.bmp score= 10 ( 0, 0, 0)\n"
          "hand=jun_1.bmp desk=jun_0.bmp score= 0 ( 0, 0, 0)"},
         {HumanSide, "jun_1 jun_0", "jun_10", "jun_1", ""},
-        {HumanSide, "jun_0 jun_1", "jun_10", "jun_0", ""},
         // Both candidates get the pile card's own bonus.
         {ComputerSide, "dec_20 dec_10", "dec_0", "dec_20",
          "hand=dec_0.bmp desk=dec_20.bmp score= 25 ( 0, 5, 0)\n"
@@ -117,25 +110,8 @@ TEST(PileDraw, AMeldCompletedByAPileCardIsAnnouncedBeforeTheDrawEnds) {
     EXPECT_EQ(d.host.Calls,
               (Names{Down, "Pause 2", Up, "Meld " + text, "Draw 2 feb_0.bmp feb_5.bmp"}));
     EXPECT_EQ(d.s.view.lblCPU, " 45");
-    EXPECT_EQ(test::Entries(d.host.Melds.at(0)), test::MeldEntries("jan_5 feb_5 mar_5", text, "30"));
-}
-
-TEST(PileDraw, TheLastCardSetsLastDrawDoneAndAnEmptyPileOnlyEndsTheGame) {
-    Draw d({.desk = Split("feb_5"),
-            .pile = Split("jul_0"),
-            .rest = test::Rest::HumanGrid,
-            .turnSide = ComputerSide});
-    EXPECT_TRUE(d.s.game.LastDrawDone);
-    EXPECT_EQ(d.s.game.PilePosition, 49);
-    EXPECT_EQ(d.s.view.lblCards[2], " 0");
-
-    d.host.Clear();
-    const TableView before = d.s.view;
-    Table table = TableOf(d.s);
-    DrawFromPile(table);
-    EXPECT_EQ(d.s.game.PilePosition, 49);
-    EXPECT_EQ(d.s.view, before);
-    EXPECT_TRUE(d.host.Calls.empty());
+    EXPECT_EQ(test::Entries(d.host.Melds.at(0)),
+              test::MeldEntries("jan_5 feb_5 mar_5", text, "30"));
 }
 
 }  // namespace

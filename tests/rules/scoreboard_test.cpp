@@ -13,13 +13,12 @@ namespace {
 using Names = std::vector<std::string>;
 
 class ScoreboardTest : public test::GridTest {
-  protected:
+protected:
     // The first `n` entries of a row; every entry after them must be empty.
     template <typename Row>
     static Names Filled(const Row& row, std::size_t n) {
         const Names all = test::All(row);
-        for (std::size_t i = n; i < all.size(); ++i)
-            EXPECT_EQ(all[i], "") << i + 1;
+        for (std::size_t i = n; i < all.size(); ++i) EXPECT_EQ(all[i], "") << i + 1;
         return Names(all.begin(), all.begin() + static_cast<long>(n));
     }
 };
@@ -60,8 +59,7 @@ TEST_F(ScoreboardTest, ScoredMeldsFillTheRowsInTableOrder) {
     s.game.MeldFlags[1][5] = 1;
     Give(ComputerSide,
          "jan_5 feb_5 mar_5 jun_5 sep_5 oct_5 may_10 may_5 may_1 may_0 oct_10 oct_1 oct_0");
-    for (int meld = 1; meld <= 4; ++meld)
-        s.game.MeldFlags[2][meld] = 1;
+    for (int meld = 1; meld <= 4; ++meld) s.game.MeldFlags[2][meld] = 1;
     const ScoreboardView view = BuildScoreboard(s.game);
 
     // Kiri in row 1 at indexes 1 to 4, Lights in row 2 at 6 to 10.

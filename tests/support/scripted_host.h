@@ -1,7 +1,7 @@
 #pragma once
 // A host for the core's tests: records every call in order as a line of text, keeps what each
-// dialog was given, answers "Abort Game?" from a script, and, when attached to a session,
-// keeps a copy of the game and the table as they stood at every call.
+// dialog was given, answers "Abort Game?" and the name dialog from a script, and, when attached
+// to a session, keeps a copy of the game and the table as they stood at every call.
 
 #include <functional>
 #include <sstream>
@@ -19,7 +19,7 @@ struct Snapshot {
 };
 
 class ScriptedHost : public Host {
-  public:
+public:
     // Lines such as "Pause 1", "Sound /prog/Card_up.wav", "Message <text>", "Meld <entry 6>",
     // "Dump", "Scoreboard", "AskAbort", "AskName", "HighScores", "Play 1 jan_20.bmp jan_1.bmp",
     // "Draw 2 may_0.bmp -".
@@ -30,7 +30,11 @@ class ScriptedHost : public Host {
     std::vector<std::string> Dumps;
     std::vector<ScoreboardView> Scoreboards;
     bool AbortAnswer = false;
-    std::function<void()> OnPause;  // runs inside every pause, after it has been recorded
+    std::string NameToType = "Tester";  // the name dialog's answer
+    std::string NameOffered;            // the name it was last opened with
+    std::function<void()> OnPause;      // runs inside every pause, after it has been recorded
+    // Runs after every call has been recorded; it may throw, as a pause cut short does.
+    std::function<void(const std::string& call)> OnCall;
 
     void Attach(Session& session) { session_ = &session; }
     void Detach() { session_ = nullptr; }
@@ -39,8 +43,7 @@ class ScriptedHost : public Host {
         std::ostringstream text;
         text << "Pause " << seconds;
         Record(text.str());
-        if (OnPause)
-            OnPause();
+        if (OnPause) OnPause();
     }
     void PlaySoundEffect(const std::string& path) override { Record("Sound " + path); }
     void ShowMessage(const std::string& text) override {
@@ -63,9 +66,10 @@ class ScriptedHost : public Host {
         Scoreboards.push_back(view);
         Record("Scoreboard");
     }
-    std::string AskHighScoreName(const std::string& /*name*/) override {
+    std::string AskHighScoreName(const std::string& name) override {
+        NameOffered = name;
         Record("AskName");
-        return "Tester";
+        return NameToType;
     }
     void ShowHighScores(const HighScoreTable& /*table*/) override { Record("HighScores"); }
     void PlayCompleted(const PlayEvent& event) override {
@@ -84,15 +88,13 @@ class ScriptedHost : public Host {
     // Index of the first call that begins with `prefix`, or -1.
     int Find(const std::string& prefix) const {
         for (std::size_t i = 0; i < Calls.size(); ++i) {
-            if (Calls[i].rfind(prefix, 0) == 0)
-                return static_cast<int>(i);
+            if (Calls[i].rfind(prefix, 0) == 0) return static_cast<int>(i);
         }
         return -1;
     }
     int Count(const std::string& prefix) const {
         int n = 0;
-        for (const std::string& call : Calls)
-            n += call.rfind(prefix, 0) == 0 ? 1 : 0;
+        for (const std::string& call : Calls) n += call.rfind(prefix, 0) == 0 ? 1 : 0;
         return n;
     }
     const Snapshot& At(int callIndex) const {
@@ -100,11 +102,11 @@ class ScriptedHost : public Host {
     }
     const Snapshot& At(const std::string& prefix) const { return At(Find(prefix)); }
 
-  private:
+private:
     void Record(std::string text) {
         Calls.push_back(std::move(text));
-        if (session_)
-            Snapshots.push_back({session_->game, session_->view});
+        if (session_) Snapshots.push_back({session_->game, session_->view});
+        if (OnCall) OnCall(Calls.back());
     }
 
     Session* session_ = nullptr;

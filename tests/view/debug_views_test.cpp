@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "rules/evaluation.h"
 #include "rules/pile_draw.h"
 #include "tests/support/fixed_table.h"
@@ -11,46 +9,37 @@
 namespace vm {
 namespace {
 
+// Ten lines with a sign position before each number; only the first ten entries are listed and
+// only they are cleared.
 TEST(CandidateDump, TenLinesWithSignPositionsAndClearedEntries) {
     Game game;
     const Candidate filler{CardName("jan_20.bmp"), 1, CardName("jan_1.bmp"), 2, 33, 0, 13, 0};
     game.CandidateTable.Fill(filler);
-    // Clearing empties the first ten entries only; entries beyond the tenth are never listed.
     ClearCandidates(game);
     EXPECT_EQ(CandidateDumpText(game), test::Dump(""));
     EXPECT_EQ(game.CandidateTable[11], filler);
-    game.CandidateTable[1] = Candidate{CardName("jul_10.bmp"), 3, CardName("jul_0.bmp"), 5, 10, 0, 0, 0};
-    game.CandidateTable[2] = Candidate{CardName("jan_20.bmp"), 1, CardName(""), 0, 33, 0, 13, 0};
-    game.CandidateTable[3] = Candidate{CardName("x"), 0, CardName("y"), 0, -5, -1, 20, 50};
+    game.CandidateTable[1] = {CardName("jul_10.bmp"), 3, CardName("jul_0.bmp"), 5, 10, 0, 0, 0};
+    game.CandidateTable[2] = {CardName("jan_20.bmp"), 1, CardName(""), 0, 33, 0, 13, 0};
+    game.CandidateTable[3] = {CardName("x"), 0, CardName("y"), 0, -5, -1, 20, 50};
     EXPECT_EQ(CandidateDumpText(game),
               test::Dump("hand=jul_10.bmp desk=jul_0.bmp score= 10 ( 0, 0, 0)\n"
                          "hand=jan_20.bmp desk= score= 33 ( 0, 13, 0)\n"
                          "hand=x desk=y score=-5 (-1, 20, 50)"));
 }
 
+// The first picture is the card the next draw turns over; the count follows the pile.
 TEST(PileViewer, ShowsUpToTwentyFourCardsFromTheNextOneWithTheCount) {
-    test::ScriptedHost host;
-    Session s(host);
-    test::PrepareSession(s, host, 0);
-    test::SetUpTable(s, {.desk = test::Split("jan_5"), .pile = test::Split("nov_0")});
-    PileView view = BuildPileView(s.game);
+    test::OnTable t({.desk = test::Split("jan_5"), .pile = test::Split("nov_0")}, false, 0);
+    PileView view = BuildPileView(t.s.game);
     EXPECT_EQ(view.lblNumber, " 47 cards left");
     EXPECT_EQ(view.Pictures[1], "nov_0.bmp");
-    for (int n = 1; n <= 24; ++n)
-        EXPECT_EQ(view.Pictures[n], s.game.CardTable[1 + n].CardName) << n;
-
-    // The first picture is the card the next draw turns over.
-    Table table = TableOf(s);
-    DrawFromPile(table);
-    view = BuildPileView(s.game);
-    EXPECT_EQ(view.lblNumber, " 46 cards left");
-    EXPECT_EQ(view.Pictures[1], s.game.CardTable[3].CardName);
-
-    s.game.PilePosition = 49;
-    view = BuildPileView(s.game);
-    EXPECT_EQ(view.lblNumber, " 0 cards left");
-    for (int n = 1; n <= 24; ++n)
-        EXPECT_EQ(view.Pictures[n], "") << n;
+    for (int n = 1; n <= 24; ++n) EXPECT_EQ(view.Pictures[n], t.s.game.CardTable[1 + n].CardName);
+    DrawFromPile(t.table);
+    view = BuildPileView(t.s.game);
+    EXPECT_EQ(view.lblNumber + view.Pictures[1],
+              " 46 cards left" + t.s.game.CardTable[3].CardName.Text());
+    t.s.game.PilePosition = 49;
+    EXPECT_EQ(BuildPileView(t.s.game), (PileView{{}, " 0 cards left"}));
 }
 
 }  // namespace
