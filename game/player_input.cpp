@@ -71,6 +71,7 @@ void HideMarkers(Session& session) {
     view.picHandShape.Fill(false);
     view.picCompShape.Fill(false);
     view.picPileShape.Fill(false);
+    view.ChosenDeskSlot = 0;
 }
 
 void EnablePlayerHand(Session& session) {
