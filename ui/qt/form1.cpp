@@ -1,9 +1,12 @@
 #include "ui/qt/form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -11,6 +14,7 @@
 
 #include "game/debug_views.h"
 #include "game/flow.h"
+#include "game/keyboard_input.h"
 #include "game/player_input.h"
 #include "scoring/captured_piles.h"
 #include "ui/lifecycle.h"
@@ -32,12 +36,15 @@ Form1::Form1(const QString& programFolder, MusicDevice& music, QWidget* parent)
       m_pixmaps(programFolder),
       m_host(*this),
       m_session(m_host),
-      m_help(programFolder) {
+      m_help(programFolder, this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmoria"));
     setWindowIcon(QIcon(programFolder + QStringLiteral("velmoria.png")));
     m_table = new TableWidget(m_pixmaps, programFolder, this);
     setCentralWidget(m_table);
+    // The keys of play go to the table, the window's only widget that takes the focus.
+    m_table->setFocus();
+    qApp->installEventFilter(this);
     m_menu = std::make_unique<MainMenu>(menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectMenu();
@@ -91,6 +98,31 @@ void Form1::connectTable() {
             [this](int i) { runCommand([this, i] { picHand_Click(m_session, i); }); });
     connect(m_table, &TableWidget::deskClicked, this,
             [this](int i) { runCommand([this, i] { picDesk_Click(m_session, i); }); });
+    connect(m_table, &TableWidget::keyPressed, this,
+            [this](Key key) { runCommand([this, key] { KeyPressed(m_session, key); }); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog && static_cast<QWidget*>(watched)->window() == dialog) {
+            m_help.showRules(dialog);
+            return true;
+        }
+    }
+    // Not every window system gives the focus back when a dialog closes; once no dialog is
+    // open any more, the table takes it.
+    if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched))
+        QMetaObject::invokeMethod(this, &Form1::takeFocusBack, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::takeFocusBack() {
+    if (QApplication::activeModalWidget() || !isVisible())
+        return;
+    activateWindow();
+    m_table->setFocus();
 }
 
 void Form1::renderView(bool paintNow) {
