@@ -265,9 +265,11 @@ void TableWidget::paintMarkers(QPainter& painter) const {
         if (m_shown.picShape[k])
             frame(deskCorner(k));
     // The desk card the keys have chosen is framed twice.
-    if (m_shown.ChosenDeskSlot > 0)
+    if (m_shown.ChosenDeskSlot > 0) {
+        painter.setPen(QPen(MarkerColour, 3));
         painter.drawRect(
             QRectF(markerAt(deskCorner(m_shown.ChosenDeskSlot))).adjusted(5, 5, -5, -5));
+    }
     for (int side = 1; side <= 2; ++side)
         if (m_shown.picPileShape[side])
             frame(pileCorner(side));
