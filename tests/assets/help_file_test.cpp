@@ -79,21 +79,16 @@ TEST_F(HelpFile, EveryPictureIsSpokenByItsCardsNameAndTidyHasNoWarning) {
     const std::vector<std::string> pictures = Matches(R"(<img src="([^"]+)\")");
     EXPECT_EQ(pictures.size(), 75u);
     for (const std::string& picture : pictures) {
-        const std::string spoken = SpokenCardName(CardName(picture));
-        EXPECT_NE(text.find("<img src=\"" + picture + "\" alt=\"" + spoken + "\""),
-                  std::string::npos)
-            << picture;
+        const std::string alt = " alt=\"" + SpokenCardName(CardName(picture)) + "\"";
+        EXPECT_NE(text.find("<img src=\"" + picture + "\"" + alt), std::string::npos) << picture;
     }
-
-    if (std::system("command -v tidy >/dev/null 2>&1") != 0)
+    if (std::system("command -v tidy >/dev/null") != 0)
         GTEST_SKIP() << "tidy is not installed";
     FILE* tidy = popen("tidy -q -e VELMORIA.HLP 2>&1", "r");
-    ASSERT_NE(tidy, nullptr);
     std::string report;
-    for (int c; (c = std::fgetc(tidy)) != EOF;)
+    for (int c; tidy && (c = std::fgetc(tidy)) != EOF;)
         report += static_cast<char>(c);
-    EXPECT_EQ(pclose(tidy), 0) << report;
-    EXPECT_EQ(report, "");
+    EXPECT_TRUE(tidy && pclose(tidy) == 0) << report;
 }
 
 }  // namespace
