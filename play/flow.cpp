@@ -71,6 +71,7 @@ void ResetTable(Session& session) {
         view.picHandShape[slot] = false;
         view.picCompShape[slot] = false;
     }
+    view.ChosenDeskSlot = 0;
     for (int slot = 1; slot <= DeskSlots::Size; ++slot) {
         view.picShape[slot] = false;
         view.picDesk[slot].Visible = false;

@@ -41,6 +41,7 @@ void HideMarkers(TableView& view) {
     view.picHandShape.Fill(false);
     view.picCompShape.Fill(false);
     view.picPileShape.Fill(false);
+    view.ChosenDeskSlot = 0;
 }
 
 void EnablePlayerHand(Table& table) {

@@ -3,6 +3,7 @@
 // and whether it accepts clicks, every marker, every label and the state of the menu items.
 // The window only draws this; it holds no game facts of its own.
 
+#include <cstdint>
 #include <string>
 
 #include "model/card_name.h"
@@ -55,6 +56,8 @@ struct TableView {
     OneBased<bool, 10> picCompShape;
     OneBased<bool, 16> picShape;
     OneBased<bool, 2> picPileShape;
+    // The one of two desk matches that the keys have chosen, framed a second time; 0 none.
+    std::int16_t ChosenDeskSlot = 0;
 
     std::string lblPlayer;
     std::string lblCPU;

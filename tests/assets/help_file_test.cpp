@@ -1,7 +1,9 @@
 // The help file opens at its contents page, every link inside it leads somewhere, every
-// picture it shows is a file beside it, and each meld shows exactly its own cards.
+// picture it shows is a file beside it and is spoken by its card's name, each meld shows
+// exactly its own cards, and tidy finds nothing to warn about.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,6 +11,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "model/spoken_names.h"
 
 namespace vm {
 namespace {
@@ -69,6 +73,22 @@ TEST_F(HelpFile, EachMeldShowsItsOwnCardsAndPoints) {
         EXPECT_EQ(Matches(R"(<img src="([^"]+)\")", heading, text.find("<h", heading + 3)),
                   meld.cards);
     }
+}
+
+TEST_F(HelpFile, EveryPictureIsSpokenByItsCardsNameAndTidyHasNoWarning) {
+    const std::vector<std::string> pictures = Matches(R"(<img src="([^"]+)\")");
+    EXPECT_EQ(pictures.size(), 75u);
+    for (const std::string& picture : pictures) {
+        const std::string alt = " alt=\"" + SpokenCardName(CardName(picture)) + "\"";
+        EXPECT_NE(text.find("<img src=\"" + picture + "\"" + alt), std::string::npos) << picture;
+    }
+    if (std::system("command -v tidy >/dev/null") != 0)
+        GTEST_SKIP() << "tidy is not installed";
+    FILE* tidy = popen("tidy -q -e VELMORIA.HLP 2>&1", "r");
+    std::string report;
+    for (int c; tidy && (c = std::fgetc(tidy)) != EOF;)
+        report += static_cast<char>(c);
+    EXPECT_TRUE(tidy && pclose(tidy) == 0) << report;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "tools/assetgen/card_back.h"
 #include "tools/assetgen/card_face.h"
 #include "tools/assetgen/card_sounds.h"
+#include "tools/assetgen/help_file.h"
 #include "tools/assetgen/ico_file.h"
 #include "tools/assetgen/midi_file.h"
 #include "tools/assetgen/table_background.h"
@@ -99,7 +100,8 @@ void WriteAllAssets(const QString& folder) {
     WriteCards(out);
     WritePictures(out);
     WriteSoundsAndMusic(out);
-    WriteBytes(out.filePath("VELMORIA.HLP"), ReadResource(":/help/velmoria_help.html"));
+    WriteBytes(out.filePath("VELMORIA.HLP"),
+               HelpWithSpokenPictures(ReadResource(":/help/velmoria_help.html")));
 }
 
 }  // namespace vm

@@ -1,9 +1,14 @@
 #pragma once
 // One card place: shows a picture by file name and reports the pointer over it and clicks on
-// it. A place that does not accept clicks still reports the pointer.
+// it. A place that does not accept clicks still reports the pointer. To a screen reader it
+// says what the core's speech for it says; a card without one (in a dialog) says what its
+// picture shows.
 
 #include <QWidget>
+#include <optional>
 #include <string>
+
+#include "view/table_speech.h"
 
 namespace vm {
 
@@ -18,6 +23,9 @@ class CardWidget : public QWidget {
     const std::string& picture() const { return m_picture; }
     void setAcceptsClicks(bool accepts) { m_acceptsClicks = accepts; }
     bool acceptsClicks() const { return m_acceptsClicks; }
+    // Tells assistive technology what changed, and moves its focus to a newly selected card.
+    void setSpeech(const PlaceSpeech& speech);
+    PlaceSpeech speech() const;
 
   signals:
     void pointerMoved();
@@ -34,6 +42,7 @@ class CardWidget : public QWidget {
     std::string m_picture;
     bool m_acceptsClicks = false;
     bool m_pressed = false;
+    std::optional<PlaceSpeech> m_speech;
 };
 
 }  // namespace vm

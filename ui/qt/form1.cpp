@@ -1,9 +1,12 @@
 #include "ui/qt/form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,6 +15,7 @@
 #include "play/flow.h"
 #include "play/lifecycle.h"
 #include "play/music.h"
+#include "play/keyboard_input.h"
 #include "play/options_commands.h"
 #include "play/player_input.h"
 #include "ui/qt/about_dialog.h"
@@ -33,12 +37,15 @@ Form1::Form1(const DataFolders& folders, MusicDevice& music, QWidget* parent)
       m_pixmaps(m_folder),
       m_host(*this),
       m_session(m_host),
-      m_help(m_folder) {
+      m_help(m_folder, this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmoria"));
     setWindowIcon(QIcon(m_folder + QStringLiteral("velmoria.png")));
     m_table = new TableWidget(m_pixmaps, m_folder, this);
     setCentralWidget(m_table);
+    // The keys of play go to the table, the window's only widget that takes the focus.
+    m_table->setFocus();
+    qApp->installEventFilter(this);
     m_menu = std::make_unique<MainMenu>(menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connectMenu();
@@ -95,6 +102,31 @@ void Form1::connectTable() {
     // Queued, so it runs once the painted frame has been handed to the screen.
     connect(m_table, &TableWidget::firstPainted, this, &Form1::firstFramePainted,
             Qt::QueuedConnection);
+    connect(m_table, &TableWidget::keyPressed, this,
+            [this](Key key) { runCommand([this, key] { KeyPressed(m_session, key); }); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog && static_cast<QWidget*>(watched)->window() == dialog) {
+            m_help.showRules(dialog);
+            return true;
+        }
+    }
+    // Not every window system gives the focus back when a dialog closes; once no dialog is
+    // open any more, the table takes it.
+    if (event->type() == QEvent::Hide && qobject_cast<QDialog*>(watched))
+        QMetaObject::invokeMethod(this, &Form1::takeFocusBack, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::takeFocusBack() {
+    if (QApplication::activeModalWidget() || !isVisible())
+        return;
+    activateWindow();
+    m_table->setFocus();
 }
 
 void Form1::renderView(bool paintNow) {

@@ -45,6 +45,8 @@ class Form1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // F1 inside a dialog opens the rules beside it, as it does from the table.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectMenu();
@@ -55,6 +57,7 @@ class Form1 : public QMainWindow {
     void runGuarded(const std::function<void()>& command);
     void carryOutRequests();
     void centreOnScreen();
+    void takeFocusBack();
 
     void mnuNew_Click();
     void mnuAbort_Click();

@@ -31,6 +31,8 @@ HighScoreNameDialog::HighScoreNameDialog(const std::string& name, QWidget* paren
     m_txtName->setObjectName(QStringLiteral("txtName"));
     m_txtName->setGeometry(TwipRect(600, 1020, 3600, 330));
     m_txtName->selectAll();
+    // A screen reader names the box by the prompt above it.
+    prompt->setBuddy(m_txtName);
 
     addOkButton(*this, TwipRect(2002, 1560, 795, 375), QStringLiteral("Ok"));
     m_txtName->setFocus();

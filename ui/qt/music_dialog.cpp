@@ -49,6 +49,7 @@ MusicDialog::MusicDialog(Session& session, QWidget* parent)
     m_list->setObjectName(QStringLiteral("lvwTrack"));
     m_list->setGeometry(TwipRect(120, 120, 4560, 2700));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setAccessibleName(tr("Music tracks"));
     fillList(QString::fromLocal8Bit(session.ProgramFolder.c_str()));
     present(Presentation::LargeIcons);
 

@@ -1,8 +1,10 @@
 #include "ui/qt/table_widget.h"
 
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <optional>
 
 #include "ui/qt/card_widget.h"
 #include "ui/qt/twips.h"
@@ -56,6 +58,7 @@ TableWidget::TableWidget(CardPixmaps& pixmaps, const QString& programFolder, QWi
     : QWidget(parent), m_pixmaps(pixmaps) {
     setObjectName(QStringLiteral("table"));
     setFixedSize(Width, Height);
+    setFocusPolicy(Qt::StrongFocus);
     // Decoded straight to the window's size: the full picture is never held in memory.
     QImageReader background(programFolder + QStringLiteral("background.jpg"));
     background.setScaledSize(size() * devicePixelRatioF());
@@ -141,11 +144,41 @@ void showPlace(CardWidget* widget, const CardPlace& place) {
 
 bool sameMarkers(const TableView& a, const TableView& b) {
     return a.picHandShape == b.picHandShape && a.picCompShape == b.picCompShape &&
-           a.picShape == b.picShape && a.picPileShape == b.picPileShape;
+           a.picShape == b.picShape && a.picPileShape == b.picPileShape &&
+           a.ChosenDeskSlot == b.ChosenDeskSlot;
 }
 
 QString text(const std::string& value) {
     return QString::fromLatin1(value.data(), qsizetype(value.size()));
+}
+
+void nameLabel(QLabel* label, const std::string& name) {
+    const QString spoken = QString::fromStdString(name);
+    if (label->accessibleName() != spoken)
+        label->setAccessibleName(spoken);
+}
+
+std::optional<Key> keyOf(const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return std::nullopt;
+    switch (event.key()) {
+        case Qt::Key_Left:
+            return Key::Left;
+        case Qt::Key_Right:
+            return Key::Right;
+        case Qt::Key_Home:
+            return Key::Home;
+        case Qt::Key_End:
+            return Key::End;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            return Key::Activate;
+        case Qt::Key_Escape:
+            return Key::Back;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -168,9 +201,39 @@ void TableWidget::render(const TableView& view) {
     }
     m_lblPlayer->setText(text(view.lblPlayer));
     m_lblCPU->setText(text(view.lblCPU));
+    speak(view);
     if (!sameMarkers(view, m_shown))
         update();
     m_shown = view;
+}
+
+void TableWidget::speak(const TableView& view) {
+    for (int k = 1; k <= 10; ++k) {
+        m_hand[k]->setSpeech(SpeakHandPlace(view, k));
+        m_comp[k]->setSpeech(SpeakComputerPlace(view, k));
+    }
+    for (int k = 1; k <= 16; ++k)
+        m_desk[k]->setSpeech(SpeakDeskPlace(view, k));
+    for (int side = 1; side <= 2; ++side) {
+        m_pile[side]->setSpeech(SpeakPilePlace(view, side));
+        nameLabel(m_lblCards[side], SpeakTurnsLeft(view, side));
+    }
+    for (int month = 1; month <= 12; ++month)
+        for (int place = 1; place <= 4; ++place)
+            m_months[month][place]->setSpeech(SpeakMonthPlace(view, month, place));
+    nameLabel(m_lblPlayer, SpeakScore(view, 1));
+    nameLabel(m_lblCPU, SpeakScore(view, 2));
+}
+
+// A held key repeats; a repeated Return must not play the next turn's card unasked.
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<Key> key = keyOf(*event);
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!(event->isAutoRepeat() && (*key == Key::Activate || *key == Key::Back)))
+        emit keyPressed(*key);
 }
 
 void TableWidget::paintEvent(QPaintEvent*) {
@@ -208,6 +271,12 @@ void TableWidget::paintMarkers(QPainter& painter) const {
     for (int k = 1; k <= 16; ++k)
         if (m_shown.picShape[k])
             frame(deskCorner(k));
+    // The desk card the keys have chosen is framed twice.
+    if (m_shown.ChosenDeskSlot > 0) {
+        painter.setPen(QPen(MarkerColour, 3));
+        painter.drawRect(
+            QRectF(markerAt(deskCorner(m_shown.ChosenDeskSlot))).adjusted(5, 5, -5, -5));
+    }
     for (int side = 1; side <= 2; ++side)
         if (m_shown.picPileShape[side])
             frame(pileCorner(side));

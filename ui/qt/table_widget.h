@@ -1,11 +1,13 @@
 #pragma once
 // The client area of the main window: the background, every card place, the outline markers,
 // the score and turns-left labels and the twelve month piles, drawn from the core's TableView.
+// It holds the keyboard focus of the window and passes the keys of play in.
 
 #include <QPixmap>
 #include <QWidget>
 
 #include "model/one_based.h"
+#include "play/keyboard_input.h"
 #include "view/table_view.h"
 
 class QLabel;
@@ -31,15 +33,18 @@ class TableWidget : public QWidget {
     void deskClicked(int index);
     // Once, when the table has been painted for the first time.
     void firstPainted();
+    void keyPressed(vm::Key key);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     CardWidget* addPlace(const QRect& geometry, const QString& name);
     QLabel* addLabel(const QRect& geometry, const QString& name, const QString& text);
     void buildMonthPiles();
     void paintMarkers(QPainter& painter) const;
+    void speak(const TableView& view);
 
     CardPixmaps& m_pixmaps;
     QPixmap m_background;
