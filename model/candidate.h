@@ -2,6 +2,7 @@
 // One scored play weighed by the computer's evaluation or by a pile draw's choice.
 
 #include <cstdint>
+
 #include "model/card_name.h"
 #include "model/one_based.h"
 

@@ -50,7 +50,9 @@ public:
     operator std::string_view() const { return Text(); }    // NOLINT(google-explicit-constructor)
 
     friend bool operator==(const CardName&, const CardName&) = default;
-    friend bool operator==(const CardName& card, std::string_view text) { return card.Text() == text; }
+    friend bool operator==(const CardName& card, std::string_view text) {
+        return card.Text() == text;
+    }
 
 private:
     // 0 no card; 1..48 the marked set, 49..96 the plain set, by index; above, other texts.

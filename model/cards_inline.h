@@ -14,8 +14,18 @@ namespace detail {
 
 // The card numbers of ranks 1 to 4 for each month, January first.
 inline constexpr std::array<std::array<std::int8_t, 4>, 12> NumbersByRank = {{
-    {20, 5, 1, 0}, {10, 5, 1, 0}, {20, 5, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0},
-    {10, 5, 1, 0}, {20, 10, 1, 0}, {10, 5, 1, 0}, {10, 5, 1, 0}, {20, 10, 1, 0}, {20, 10, 5, 0},
+    {20, 5, 1, 0},
+    {10, 5, 1, 0},
+    {20, 5, 1, 0},
+    {10, 5, 1, 0},
+    {10, 5, 1, 0},
+    {10, 5, 1, 0},
+    {10, 5, 1, 0},
+    {20, 10, 1, 0},
+    {10, 5, 1, 0},
+    {10, 5, 1, 0},
+    {20, 10, 1, 0},
+    {20, 10, 5, 0},
 }};
 
 // Rank by card number (0, 1, 5, 10, 20) for each month; 0 where the month has no such card.
@@ -23,7 +33,8 @@ inline constexpr std::array<std::array<std::int8_t, 21>, 12> RankByNumber = [] {
     std::array<std::array<std::int8_t, 21>, 12> table{};
     for (std::size_t m = 0; m < 12; ++m) {
         for (std::size_t r = 0; r < 4; ++r) {
-            table[m][static_cast<std::size_t>(NumbersByRank[m][r])] = static_cast<std::int8_t>(r + 1);
+            table[m][static_cast<std::size_t>(NumbersByRank[m][r])] =
+                static_cast<std::int8_t>(r + 1);
         }
     }
     return table;
@@ -43,13 +54,15 @@ inline constexpr std::array<std::int16_t, 48> ValueByIndex = [] {
 inline constexpr std::array<std::int8_t, CardName::DeckNumbers> MonthByNumber = [] {
     std::array<std::int8_t, CardName::DeckNumbers> months{};
     months[0] = 13;
-    for (std::size_t n = 1; n < months.size(); ++n) months[n] = static_cast<std::int8_t>((n - 1) % 48 / 4 + 1);
+    for (std::size_t n = 1; n < months.size(); ++n)
+        months[n] = static_cast<std::int8_t>((n - 1) % 48 / 4 + 1);
     return months;
 }();
 
 inline constexpr std::array<std::int8_t, CardName::DeckNumbers> ValueByNumber = [] {
     std::array<std::int8_t, CardName::DeckNumbers> values{};
-    for (std::size_t n = 1; n < values.size(); ++n) values[n] = static_cast<std::int8_t>(ValueByIndex[(n - 1) % 48]);
+    for (std::size_t n = 1; n < values.size(); ++n)
+        values[n] = static_cast<std::int8_t>(ValueByIndex[(n - 1) % 48]);
     return values;
 }();
 
@@ -74,7 +87,9 @@ inline constexpr std::array<std::int16_t, CardName::DeckNumbers> SortKeyByNumber
             if (b == 'u' && c == 'n') return 6;
             if (b == 'u' && c == 'l') return 7;
             break;
-        case 'f': if (b == 'e' && c == 'b') return 2; break;
+        case 'f':
+            if (b == 'e' && c == 'b') return 2;
+            break;
         case 'm':
             if (b == 'a' && c == 'r') return 3;
             if (b == 'a' && c == 'y') return 5;
@@ -83,11 +98,20 @@ inline constexpr std::array<std::int16_t, CardName::DeckNumbers> SortKeyByNumber
             if (b == 'p' && c == 'r') return 4;
             if (b == 'u' && c == 'g') return 8;
             break;
-        case 's': if (b == 'e' && c == 'p') return 9; break;
-        case 'o': if (b == 'c' && c == 't') return 10; break;
-        case 'n': if (b == 'o' && c == 'v') return 11; break;
-        case 'd': if (b == 'e' && c == 'c') return 12; break;
-        default: break;
+        case 's':
+            if (b == 'e' && c == 'p') return 9;
+            break;
+        case 'o':
+            if (b == 'c' && c == 't') return 10;
+            break;
+        case 'n':
+            if (b == 'o' && c == 'v') return 11;
+            break;
+        case 'd':
+            if (b == 'e' && c == 'c') return 12;
+            break;
+        default:
+            break;
     }
     return NoMonth;
 }
@@ -107,15 +131,18 @@ inline constexpr std::array<std::int16_t, CardName::DeckNumbers> SortKeyByNumber
     } else if (first != '0' && first != '1' && first != '5') {
         return -1;
     }
-    if (name.size() != dot + 4 || name[dot] != '.' || name[dot + 1] != 'b' || name[dot + 2] != 'm' ||
-        name[dot + 3] != 'p') {
+    if (name.size() != dot + 4 || name[dot] != '.' || name[dot + 1] != 'b' ||
+        name[dot + 2] != 'm' || name[dot + 3] != 'p') {
         return -1;
     }
-    const int rank = detail::RankByNumber[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(number)];
+    const int rank =
+        detail::RankByNumber[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(number)];
     return rank == 0 ? -1 : (month - 1) * 4 + rank - 1;
 }
 
-inline std::int16_t IndexValue(int index) { return detail::ValueByIndex[static_cast<std::size_t>(index)]; }
+inline std::int16_t IndexValue(int index) {
+    return detail::ValueByIndex[static_cast<std::size_t>(index)];
+}
 
 inline std::int16_t CardValue(std::string_view name) {
     const int index = CardIndex(name);
@@ -125,7 +152,8 @@ inline std::int16_t CardValue(std::string_view name) {
 // The order of hands and the desk for the card with that index: by month, then by value from
 // high to low.
 inline std::int16_t SortKeyOfIndex(int index) {
-    return detail::SortKeyByNumber[static_cast<std::size_t>(CardName::OfIndex(index, false).Number())];
+    return detail::SortKeyByNumber[static_cast<std::size_t>(
+        CardName::OfIndex(index, false).Number())];
 }
 
 [[gnu::always_inline]] inline std::int16_t Month(const CardName& card) {

@@ -4,7 +4,9 @@
 
 namespace vm {
 
-HandSlots& Hand(Game& game, Side side) { return side == HumanSide ? game.PlayerHand : game.CPUHand; }
+HandSlots& Hand(Game& game, Side side) {
+    return side == HumanSide ? game.PlayerHand : game.CPUHand;
+}
 
 const HandSlots& Hand(const Game& game, Side side) {
     return side == HumanSide ? game.PlayerHand : game.CPUHand;
@@ -101,7 +103,8 @@ bool IsConsistent(const Game& game) {
         const auto& computerMonth = computer[month];
         for (int rank = 1; rank <= 4; ++rank, ++index) {
             if (!humanMonth[rank].empty() && cards.Add(humanMonth[rank]) != index) return false;
-            if (!computerMonth[rank].empty() && cards.Add(computerMonth[rank]) != index) return false;
+            if (!computerMonth[rank].empty() && cards.Add(computerMonth[rank]) != index)
+                return false;
         }
     }
     return cards.AllFound();

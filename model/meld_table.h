@@ -26,7 +26,10 @@ inline constexpr std::array<MeldDefinition, 6> MeldTable = {{
     {{{{5, 1}, {5, 2}, {5, 3}, {5, 4}}}, 4, 20, "Shoubu Complete (May), +20 points", "20"},
     {{{{10, 1}, {10, 2}, {10, 3}, {10, 4}}}, 4, 20, "Momiji Complete (Oct), +20 points", "20"},
     {{{{12, 1}, {12, 2}, {12, 3}, {12, 4}}}, 4, 20, "Kiri Complete (Dec), +20 points", "20"},
-    {{{{1, 1}, {3, 1}, {8, 1}, {11, 1}, {12, 1}}}, 5, 50, "Lights (kings) Complete, +50 points",
+    {{{{1, 1}, {3, 1}, {8, 1}, {11, 1}, {12, 1}}},
+     5,
+     50,
+     "Lights (kings) Complete, +50 points",
      "50"},
 }};
 

@@ -17,8 +17,7 @@ struct Stops {
     void Add(int slot) { slots[static_cast<std::size_t>(count++)] = slot; }
     int IndexOf(int slot) const {
         for (int i = 0; i < count; ++i) {
-            if (slots[static_cast<std::size_t>(i)] == slot)
-                return i;
+            if (slots[static_cast<std::size_t>(i)] == slot) return i;
         }
         return -1;
     }
@@ -44,8 +43,7 @@ struct Stops {
 Stops HandCards(const Game& game) {
     Stops stops;
     for (int slot = 1; slot <= 10; ++slot) {
-        if (!game.PlayerHand[slot].empty())
-            stops.Add(slot);
+        if (!game.PlayerHand[slot].empty()) stops.Add(slot);
     }
     return stops;
 }
@@ -53,8 +51,7 @@ Stops HandCards(const Game& game) {
 Stops DeskMatches(const Game& game) {
     Stops stops;
     for (std::int16_t slot : game.DeskMatchSlots) {
-        if (slot > 0)
-            stops.Add(slot);
+        if (slot > 0) stops.Add(slot);
     }
     return stops;
 }
@@ -62,22 +59,18 @@ Stops DeskMatches(const Game& game) {
 void KeyOnHand(Session& session, Key key) {
     Game& game = session.game;
     const Stops cards = HandCards(game);
-    if (cards.count == 0)
-        return;
+    if (cards.count == 0) return;
     const int current = cards.IndexOf(game.SelectedHandSlot);
     if (key == Key::Activate) {
-        if (current < 0)
-            return;
+        if (current < 0) return;
         // A card with two matches waits for the choice of one; the keys then move there.
         const bool choiceFollows = game.MatchPending && DeskMatches(game).count == 2;
         picHand_Click(session, game.SelectedHandSlot);
-        if (choiceFollows)
-            session.view.ChosenDeskSlot = game.DeskMatchSlots[1];
+        if (choiceFollows) session.view.ChosenDeskSlot = game.DeskMatchSlots[1];
         return;
     }
     const int target = cards.Target(key, current);
-    if (target >= 0)
-        picHand_MouseMove(session, cards.At(target));
+    if (target >= 0) picHand_MouseMove(session, cards.At(target));
 }
 
 void KeyOnDeskChoice(Session& session, Key key) {
@@ -96,8 +89,7 @@ void KeyOnDeskChoice(Session& session, Key key) {
 }  // namespace
 
 void KeyPressed(Session& session, Key key) {
-    if (!session.game.GameInProgress || !session.game.PlayerMayAct)
-        return;
+    if (!session.game.GameInProgress || !session.game.PlayerMayAct) return;
     if (session.view.ChosenDeskSlot > 0) {
         KeyOnDeskChoice(session, key);
     } else {

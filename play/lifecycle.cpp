@@ -1,10 +1,10 @@
 #include "play/lifecycle.h"
 
 #include "play/flow.h"
-#include "play/session.h"
-#include "play/saved_records.h"
 #include "play/music.h"
 #include "play/options_commands.h"
+#include "play/saved_records.h"
+#include "play/session.h"
 
 namespace vm {
 

@@ -1,8 +1,8 @@
 #include "play/options_commands.h"
 
 #include "play/flow.h"
-#include "play/session.h"
 #include "play/saved_records.h"
+#include "play/session.h"
 
 namespace vm {
 namespace {

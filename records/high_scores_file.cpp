@@ -8,9 +8,7 @@
 namespace vm {
 namespace {
 
-HighScoreEntry Placeholder(int row) {
-    return {"Player " + std::to_string(row), 0, "00/00/0000"};
-}
+HighScoreEntry Placeholder(int row) { return {"Player " + std::to_string(row), 0, "00/00/0000"}; }
 
 HighScoreEntry ParseRow(std::string_view line, int row) {
     const std::size_t backslash = line.find('\\');
@@ -26,8 +24,8 @@ HighScoreEntry ParseRow(std::string_view line, int row) {
 
 std::string FormatRow(const HighScoreEntry& entry, int row) {
     if (entry.Score <= 0) return "Player " + std::to_string(row) + "\\0|00/00/0000";
-    return TrimBlanks(Utf8ToLatin1(StorableName(entry.Name))) + "\\" +
-           std::to_string(entry.Score) + "|" + TrimBlanks(Utf8ToLatin1(entry.Date));
+    return TrimBlanks(Utf8ToLatin1(StorableName(entry.Name))) + "\\" + std::to_string(entry.Score) +
+           "|" + TrimBlanks(Utf8ToLatin1(entry.Date));
 }
 
 }  // namespace

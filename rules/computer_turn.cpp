@@ -71,7 +71,8 @@ void CaptureMove(Table& table, const DeskMonths& desk) {
     view.picCompShape[choice.HandSlot] = false;
     view.picShape[choice.DeskSlot] = false;
 
-    CaptureCard(game, view, ComputerSide, choice.HandCard, MonthRank(game.CardTable, choice.HandCard));
+    CaptureCard(game, view, ComputerSide, choice.HandCard,
+                MonthRank(game.CardTable, choice.HandCard));
     RemoveHandCard(table, ComputerSide, choice.HandSlot);
     const CardName deskCard = game.Desk[choice.DeskSlot];
     CaptureCard(game, view, ComputerSide, deskCard, MonthRank(game.CardTable, deskCard));

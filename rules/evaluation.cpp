@@ -53,7 +53,8 @@ constexpr auto SetsByCard = [] {
         sets[index] = {-1, -1};
         std::size_t found = 0;
         for (std::size_t meld = 0; meld < MeldTable.size(); ++meld) {
-            if (MeldHasCard(MeldTable[meld], static_cast<int>(index))) sets[index][found++] = static_cast<int>(meld);
+            if (MeldHasCard(MeldTable[meld], static_cast<int>(index)))
+                sets[index][found++] = static_cast<int>(meld);
         }
     }
     return sets;

@@ -3,6 +3,7 @@
 // what each side has captured.
 
 #include <cstdint>
+
 #include "model/game_state.h"
 
 namespace vm {

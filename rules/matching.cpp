@@ -25,7 +25,8 @@ std::int16_t FindDeskMatches(Game& game, int month) {
         if (card.empty() || Month(card) != month) continue;
         ++count;
         // A fourth match is counted but has no entry of its own.
-        if (count <= game.DeskMatchSlots.Size) game.DeskMatchSlots[count] = static_cast<std::int16_t>(slot);
+        if (count <= game.DeskMatchSlots.Size)
+            game.DeskMatchSlots[count] = static_cast<std::int16_t>(slot);
     }
     return count;
 }

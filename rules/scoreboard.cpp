@@ -8,7 +8,9 @@ namespace {
 
 // The meld's name as its announcement "<side> has <message>" begins: the text after "has"
 // and before "(".
-std::string MeldTitle(std::string_view message) { return " " + std::string(message.substr(0, message.find('('))); }
+std::string MeldTitle(std::string_view message) {
+    return " " + std::string(message.substr(0, message.find('(')));
+}
 
 ScoreboardSide ScoreSide(const Game& game, Side side) {
     ScoreboardSide result;

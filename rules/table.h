@@ -23,7 +23,9 @@ struct Table {
 enum class Zone { HumanHand, ComputerHand, Desk };
 
 // The hand's zone: the human's or the computer's.
-constexpr Zone HandZone(Side side) { return side == HumanSide ? Zone::HumanHand : Zone::ComputerHand; }
+constexpr Zone HandZone(Side side) {
+    return side == HumanSide ? Zone::HumanHand : Zone::ComputerHand;
+}
 
 void RedrawZone(Table& table, Zone zone);
 // Waits DealSpeed seconds through the host; 0 or less does not wait.

@@ -21,7 +21,8 @@ std::string CandidateDumpText(const Game& game) {
 PileView BuildPileView(const Game& game) {
     PileView view;
     int n = 0;
-    for (int position = game.PilePosition; position >= 1 && position <= LastPilePosition; ++position) {
+    for (int position = game.PilePosition; position >= 1 && position <= LastPilePosition;
+         ++position) {
         ++n;
         if (n <= 24) view.Pictures[n] = game.CardTable[position].CardName;
     }

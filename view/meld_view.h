@@ -11,10 +11,10 @@ namespace vm {
 
 struct MeldInfo {
     Side Completer = NoSide;
-    int Meld = 0;                     // 1..6, in the meld table's order; 0 for none
-    OneBased<CardName, 5> Pictures;   // the meld's cards in display order; "" hidden
-    std::string Announcement;         // "Player has ...", "Computer has ..."
-    std::string PointsText;           // "30", "20", "50"
+    int Meld = 0;                    // 1..6, in the meld table's order; 0 for none
+    OneBased<CardName, 5> Pictures;  // the meld's cards in display order; "" hidden
+    std::string Announcement;        // "Player has ...", "Computer has ..."
+    std::string PointsText;          // "30", "20", "50"
     friend bool operator==(const MeldInfo&, const MeldInfo&) = default;
 };
 

@@ -11,12 +11,12 @@
 namespace vm {
 
 struct ScoreboardSide {
-    OneBased<CardName, 24> ScoringCards;     // picture per place, "" hidden
-    std::string ScoreLabel;                  // lblPlayerScore / lblCPUScore
-    OneBased<CardName, 30> MeldPictures;     // six rows of five
-    OneBased<std::string, 6> MeldTitles;     // lblPlayerMeld / lblCPUMeld
-    std::string MeldScoreLabel;              // lblPlayerMeldScore / lblCPUMeldScore
-    std::string TotalLabel;                  // lblPlayerTotal / lblCPUTotal
+    OneBased<CardName, 24> ScoringCards;  // picture per place, "" hidden
+    std::string ScoreLabel;               // lblPlayerScore / lblCPUScore
+    OneBased<CardName, 30> MeldPictures;  // six rows of five
+    OneBased<std::string, 6> MeldTitles;  // lblPlayerMeld / lblCPUMeld
+    std::string MeldScoreLabel;           // lblPlayerMeldScore / lblCPUMeldScore
+    std::string TotalLabel;               // lblPlayerTotal / lblCPUTotal
     std::int16_t CardTotal = 0;
     std::int16_t MeldTotal = 0;
     std::int16_t GrandTotal = 0;

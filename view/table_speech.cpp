@@ -23,16 +23,14 @@ PlaceSpeech Speak(const CardPlace& place, SpokenRole role, std::string where) {
 template <int N>
 std::string PlaceInRow(const OneBased<CardPlace, N>& row, int slot) {
     int shown = 0;
-    for (const CardPlace& place : row)
-        shown += place.Visible ? 1 : 0;
+    for (const CardPlace& place : row) shown += place.Visible ? 1 : 0;
     return "card " + std::to_string(slot) + " of " + std::to_string(shown);
 }
 
 std::string WithValue(std::string_view whose, const std::string& label) {
     const std::size_t start = label.find_first_not_of(' ');
     std::string text(whose);
-    if (start != std::string::npos)
-        text += ", " + label.substr(start);
+    if (start != std::string::npos) text += ", " + label.substr(start);
     return text;
 }
 
@@ -73,8 +71,7 @@ PlaceSpeech SpeakMonthPlace(const TableView& view, int month, int place) {
 }
 
 std::string SpeakPicture(const CardName& picture) {
-    if (picture.empty())
-        return {};
+    if (picture.empty()) return {};
     const std::string& name = SpokenCardName(picture);
     return name.empty() ? "face-down card" : name;
 }

@@ -38,7 +38,11 @@ TEST(AssetSet, BitmapsAreExactlyBothCardSetsAndTheBack) {
 
 // Each picture, and each image of an icon, loads square or at its size with the window's readers.
 TEST(AssetSet, WindowPicturesLoadAtTheSizesTheWindowAsksFor) {
-    const struct { const char* file; const char* format; std::set<int> widths; } pictures[] = {
+    const struct {
+        const char* file;
+        const char* format;
+        std::set<int> widths;
+    } pictures[] = {
         {"background.jpg", "jpeg", {800}},
         {"velmoria.png", "png", {256}},
         {"velmoria.ico", "ico", {16, 32, 48, 256}},

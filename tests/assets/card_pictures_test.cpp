@@ -30,7 +30,9 @@ QImage LoadCard(const std::string& name) {
 }
 
 // The same card's name in the plain picture set.
-std::string Plain(const std::string& marked) { return CardName::OfIndex(CardName(marked).Index(), true).Text(); }
+std::string Plain(const std::string& marked) {
+    return CardName::OfIndex(CardName(marked).Index(), true).Text();
+}
 
 class EveryCard : public testing::TestWithParam<std::string> {};
 

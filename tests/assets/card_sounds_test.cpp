@@ -34,8 +34,11 @@ Wave ReadWave(const std::string& name) {
         ADD_FAILURE() << name << " is no plain RIFF WAVE file";
         return {};
     }
-    Wave wave{static_cast<int>(Le(b, 20, 2)), static_cast<int>(Le(b, 22, 2)),
-              static_cast<int>(Le(b, 24, 4)), static_cast<int>(Le(b, 34, 2)), {}};
+    Wave wave{static_cast<int>(Le(b, 20, 2)),
+              static_cast<int>(Le(b, 22, 2)),
+              static_cast<int>(Le(b, 24, 4)),
+              static_cast<int>(Le(b, 34, 2)),
+              {}};
     for (std::size_t i = 44; i + 1 < b.size(); i += 2) {
         wave.samples.push_back(static_cast<std::int16_t>(Le(b, i, 2)));
     }

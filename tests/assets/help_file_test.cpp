@@ -55,13 +55,17 @@ TEST_F(HelpFile, IsHtmlThatOpensAtItsContentsWhoseLinksAndPicturesAllLead) {
 }
 
 TEST_F(HelpFile, EachMeldShowsItsOwnCardsAndPoints) {
-    const struct { const char* heading, *points; std::vector<std::string> cards; } melds[] = {
+    const struct {
+        const char *heading, *points;
+        std::vector<std::string> cards;
+    } melds[] = {
         {"<h3>Akai Tan", "30 points", {"jan_5.bmp", "feb_5.bmp", "mar_5.bmp"}},
         {"<h3>Aoi Tan", "30 points", {"jun_5.bmp", "sep_5.bmp", "oct_5.bmp"}},
         {"<h3>Shoubu", "20 points", {"may_10.bmp", "may_5.bmp", "may_1.bmp", "may_0.bmp"}},
         {"<h3>Momiji", "20 points", {"oct_10.bmp", "oct_5.bmp", "oct_1.bmp", "oct_0.bmp"}},
         {"<h3>Kiri", "20 points", {"dec_20.bmp", "dec_10.bmp", "dec_5.bmp", "dec_0.bmp"}},
-        {"<h3>Lights", "50 points",
+        {"<h3>Lights",
+         "50 points",
          {"jan_20.bmp", "mar_20.bmp", "aug_20.bmp", "nov_20.bmp", "dec_20.bmp"}},
     };
     for (const auto& meld : melds) {
@@ -82,12 +86,10 @@ TEST_F(HelpFile, EveryPictureIsSpokenByItsCardsNameAndTidyHasNoWarning) {
         const std::string alt = " alt=\"" + SpokenCardName(CardName(picture)) + "\"";
         EXPECT_NE(text.find("<img src=\"" + picture + "\"" + alt), std::string::npos) << picture;
     }
-    if (std::system("command -v tidy >/dev/null") != 0)
-        GTEST_SKIP() << "tidy is not installed";
+    if (std::system("command -v tidy >/dev/null") != 0) GTEST_SKIP() << "tidy is not installed";
     FILE* tidy = popen("tidy -q -e VELMORIA.HLP 2>&1", "r");
     std::string report;
-    for (int c; tidy && (c = std::fgetc(tidy)) != EOF;)
-        report += static_cast<char>(c);
+    for (int c; tidy && (c = std::fgetc(tidy)) != EOF;) report += static_cast<char>(c);
     EXPECT_TRUE(tidy && pclose(tidy) == 0) << report;
 }
 

@@ -89,8 +89,9 @@ Midi ReadMidi(const std::string& b) {
 // One track at 96 ticks and one second a beat: a note held for 0x81 0x40 (192) ticks, its
 // release in running status, then the end.
 TEST(MidiReader, TimesAndCountsAHandMadeFileAndRefusesItCutShort) {
-    const char events[] = "\x00\xFF\x51\x03\x0F\x42\x40\x00\x90\x3C\x64\x81\x40\x3C\x00"
-                          "\x00\xFF\x2F\x00";
+    const char events[] =
+        "\x00\xFF\x51\x03\x0F\x42\x40\x00\x90\x3C\x64\x81\x40\x3C\x00"
+        "\x00\xFF\x2F\x00";
     const std::string file = std::string("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0\x13", 22) +
                              std::string(events, sizeof events - 1);
     const Midi read = ReadMidi(file);

@@ -11,7 +11,7 @@ namespace {
 // Hand 1 jan_20 (matches desk 1), 2 mar_1, 3 apr_10 (matches desk 2 and 3), 4 jul_5, 5 nov_0.
 // One session is played by keys, its twin by the pointer: they must end alike.
 class KeyboardTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         for (auto [session, host] : {std::pair{&keys, &keysHost}, {&pointer, &pointerHost}}) {
             test::PrepareSession(*session, *host, 1);
@@ -23,8 +23,7 @@ class KeyboardTest : public ::testing::Test {
         }
     }
     void Press(std::initializer_list<Key> presses) {
-        for (Key key : presses)
-            KeyPressed(keys, key);
+        for (Key key : presses) KeyPressed(keys, key);
     }
     void ExpectLikePointer() {
         EXPECT_EQ(keys.view, pointer.view);

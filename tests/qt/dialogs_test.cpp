@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
-#include "view/debug_views.h"
 #include "ui/qt/debugger_dialog.h"
 #include "ui/qt/meld_dialog.h"
 #include "ui/qt/score_dialog.h"
+#include "view/debug_views.h"
 #include "window_fixture.h"
 
 namespace vm::test {

@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "play/music_command.h"
-#include "ui/sound/sdl_music_device.h"
 #include "ui/qt/table_widget.h"
+#include "ui/sound/sdl_music_device.h"
 #include "window_fixture.h"
 
 namespace vm::test {

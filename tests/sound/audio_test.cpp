@@ -14,7 +14,7 @@ namespace {
 using namespace testing_sound;
 
 class AudioTest : public ::testing::Test {
-  protected:
+protected:
     AudioTest() : folder(ScratchFolder()) {}
     ~AudioTest() override { std::filesystem::remove_all(folder); }
 

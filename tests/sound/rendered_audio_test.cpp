@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "tests/sound/sound_files.h"
 #include "play/music_command.h"
+#include "tests/sound/sound_files.h"
 #include "ui/sound/audio.h"
 #include "ui/sound/sdl_music_device.h"
 
@@ -35,8 +35,7 @@ constexpr int FramesPerSecond = 44100;  // the output's rate, stereo 16-bit
 
 // One path for the parent and the child it starts, which re-runs this test from the top.
 std::string RenderedFile() {
-    if (const char* known = std::getenv("VELMORIA_RENDERED_AUDIO"))
-        return known;
+    if (const char* known = std::getenv("VELMORIA_RENDERED_AUDIO")) return known;
     const std::string path = std::filesystem::temp_directory_path() /
                              ("velmoria_rendered_" + std::to_string(::getpid()) + ".raw");
     ::setenv("VELMORIA_RENDERED_AUDIO", path.c_str(), 1);
@@ -50,8 +49,7 @@ std::vector<int> PeaksPerTenth(const std::string& path) {
     constexpr std::size_t bytesPerTenth = FramesPerSecond / 10 * 4;
     std::vector<int> peaks;
     for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
-        if (at % bytesPerTenth == 0)
-            peaks.push_back(0);
+        if (at % bytesPerTenth == 0) peaks.push_back(0);
         std::int16_t sample = 0;
         std::copy_n(bytes.data() + at, 2, reinterpret_cast<char*>(&sample));
         peaks.back() = std::max(peaks.back(), std::abs(static_cast<int>(sample)));
@@ -60,7 +58,7 @@ std::vector<int> PeaksPerTenth(const std::string& path) {
 }
 
 class RenderedAudioTest : public ::testing::Test {
-  protected:
+protected:
     RenderedAudioTest() : folder(ScratchFolder()) {
         GTEST_FLAG_SET(death_test_style, "threadsafe");
         WriteWave(wave, 0.3);
@@ -73,8 +71,7 @@ class RenderedAudioTest : public ::testing::Test {
     // the whole took `limit` seconds or more.
     [[noreturn]] void PlayEverything(bool opens, double limit, int holdMs) {
         const auto start = Clock::now();
-        if (OpenAudio() != opens)
-            Fail("the output opened against expectation");
+        if (OpenAudio() != opens) Fail("the output opened against expectation");
         PlaySoundEffect(wave);
         {
             SdlMusicDevice device;

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "tests/sound/sound_files.h"
 #include "play/music_command.h"
+#include "tests/sound/sound_files.h"
 #include "ui/sound/audio.h"
 
 namespace vm {
@@ -16,7 +16,7 @@ namespace {
 using namespace testing_sound;
 
 class SdlMusicDeviceTest : public ::testing::Test {
-  protected:
+protected:
     SdlMusicDeviceTest() : folder(ScratchFolder()), track(folder + "haiku.mid") {
         WriteMidi(track, 0.5);
     }

@@ -32,8 +32,7 @@ std::string Track(double seconds) {
 
 int Peak(const std::vector<std::int16_t>& samples) {
     int peak = 0;
-    for (std::int16_t sample : samples)
-        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    for (std::int16_t sample : samples) peak = std::max(peak, std::abs(static_cast<int>(sample)));
     return peak;
 }
 

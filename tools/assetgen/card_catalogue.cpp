@@ -67,8 +67,6 @@ std::string CardFileName(const CardDesign& design, bool marked) {
     return design.abbreviation + (marked ? "_" : "o_") + std::to_string(design.number) + ".bmp";
 }
 
-int CardPoints(const CardDesign& design) {
-    return design.number == 1 ? 0 : design.number;
-}
+int CardPoints(const CardDesign& design) { return design.number == 1 ? 0 : design.number; }
 
 }  // namespace vm

@@ -10,8 +10,6 @@ inline constexpr int CardPixelHeight = 146;
 inline constexpr double CardRimWidth = 2.0;
 inline constexpr double CardCornerRadius = 5.0;
 
-inline QColor CardRimColour() {
-    return {0x22, 0x17, 0x14};
-}
+inline QColor CardRimColour() { return {0x22, 0x17, 0x14}; }
 
 }  // namespace vm

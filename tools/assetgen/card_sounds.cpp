@@ -17,13 +17,11 @@ std::size_t SamplesFor(double seconds) {
     return static_cast<std::size_t>(std::lround(seconds * SoundSampleRate));
 }
 
-double SecondsAt(std::size_t i) {
-    return static_cast<double>(i) / SoundSampleRate;
-}
+double SecondsAt(std::size_t i) { return static_cast<double>(i) / SoundSampleRate; }
 
 // Resonant band-pass (constant peak gain), the usual biquad form.
 class BandPass {
-  public:
+public:
     BandPass(double centreHz, double q) {
         const double w = TwoPi * centreHz / SoundSampleRate;
         const double alpha = std::sin(w) / (2.0 * q);
@@ -43,17 +41,17 @@ class BandPass {
         return y;
     }
 
-  private:
+private:
     double m_b0 = 0, m_b2 = 0, m_a1 = 0, m_a2 = 0;
     double m_x1 = 0, m_x2 = 0, m_y1 = 0, m_y2 = 0;
 };
 
 class LowPass {
-  public:
+public:
     explicit LowPass(double cutoffHz) : m_k(1.0 - std::exp(-TwoPi * cutoffHz / SoundSampleRate)) {}
     double Process(double x) { return m_y += m_k * (x - m_y); }
 
-  private:
+private:
     double m_k;
     double m_y = 0;
 };

@@ -17,8 +17,7 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     if (args.size() == 4 && args[1] == "--compare") {
         const QString difference = vm::PictureDifference(args[2], args[3]);
-        if (difference.isEmpty())
-            return 0;
+        if (difference.isEmpty()) return 0;
         std::fprintf(stderr, "%s: %s\n", qPrintable(args[2]), qPrintable(difference));
         return 1;
     }

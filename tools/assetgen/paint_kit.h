@@ -13,9 +13,7 @@ namespace vm {
 inline constexpr double FaceWidth = 90.0;
 inline constexpr double FaceHeight = 146.0;
 
-inline QColor Ink() {
-    return {0x2b, 0x1e, 0x1a};
-}
+inline QColor Ink() { return {0x2b, 0x1e, 0x1a}; }
 
 // A smooth path through every point (Catmull-Rom turned into cubic segments).
 QPainterPath SmoothCurve(const std::vector<QPointF>& points);

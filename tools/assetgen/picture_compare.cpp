@@ -21,8 +21,7 @@ Decoded Decode(const QString& path) {
     // An icon holds one image per size; other formats hold one.
     do {
         QImage image = reader.read();
-        if (image.isNull())
-            break;
+        if (image.isNull()) break;
         decoded.images.push_back(image.convertToFormat(QImage::Format_ARGB32));
     } while (reader.jumpToNextImage());
     return decoded;
@@ -34,8 +33,7 @@ int ChannelDistance(QRgb a, QRgb b) {
 }
 
 QString ImageDifference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return QStringLiteral("sizes differ");
+    if (a.size() != b.size()) return QStringLiteral("sizes differ");
     const qsizetype pixels = qsizetype(a.width()) * a.height();
     const qsizetype allowed =
         std::max<qsizetype>(MinDifferingPixels, pixels / PixelsPerDifferingPixel);
@@ -63,8 +61,7 @@ QString ImageDifference(const QImage& a, const QImage& b) {
 QString PictureDifference(const QString& first, const QString& second) {
     const Decoded a = Decode(first);
     const Decoded b = Decode(second);
-    if (a.images.empty() || b.images.empty())
-        return QStringLiteral("not a picture");
+    if (a.images.empty() || b.images.empty()) return QStringLiteral("not a picture");
     if (a.format != b.format || a.images.size() != b.images.size())
         return QStringLiteral("formats differ");
     for (std::size_t i = 0; i < a.images.size(); ++i) {

@@ -7,7 +7,7 @@
 namespace vm {
 
 class SeededNoise {
-  public:
+public:
     explicit SeededNoise(std::uint32_t seed) : m_state(seed * 2654435761u + 1u) {}
 
     // Uniform in [0, 1).
@@ -19,7 +19,7 @@ class SeededNoise {
     // Uniform in [-1, 1).
     double NextSigned() { return Next() * 2.0 - 1.0; }
 
-  private:
+private:
     std::uint32_t m_state;
 };
 

@@ -46,14 +46,16 @@ int main(int argc, char** argv) {
 
     std::ios::sync_with_stdio(false);
     const auto start = std::chrono::steady_clock::now();
-    const vm::SimulationSummary summary =
-        vm::RunSimulation(static_cast<long>(games), static_cast<std::uint64_t>(seed), trace ? &std::cout : nullptr);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const vm::SimulationSummary summary = vm::RunSimulation(
+        static_cast<long>(games), static_cast<std::uint64_t>(seed), trace ? &std::cout : nullptr);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     vm::WriteSummary(std::cout, summary);
     std::cout << std::fixed << std::setprecision(3) << "seconds " << seconds << '\n';
     std::cout << "games_per_second "
-              << static_cast<long long>(seconds > 0 ? static_cast<double>(summary.Games) / seconds : 0)
+              << static_cast<long long>(seconds > 0 ? static_cast<double>(summary.Games) / seconds
+                                                    : 0)
               << '\n';
     return summary.InvariantViolations == 0 ? 0 : 1;
 }

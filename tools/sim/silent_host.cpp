@@ -32,16 +32,18 @@ void SilentHost::DealAccepted() {
 
 void SilentHost::ShowMessage(const std::string& text) {
     WriteGameHeader();
-    if (trace_ && text.size() > 1 && text.compare(1, std::string::npos, " Cards from same suit dealt, re-deal") == 0) {
+    if (trace_ && text.size() > 1 &&
+        text.compare(1, std::string::npos, " Cards from same suit dealt, re-deal") == 0) {
         *trace_ << "redeal " << text[0] << '\n';
     }
 }
 
 void SilentHost::ShowMeld(const MeldInfo& info) {
-    tally_.Melds[static_cast<std::size_t>(info.Completer - 1)][static_cast<std::size_t>(info.Meld - 1)] = true;
+    tally_.Melds[static_cast<std::size_t>(info.Completer - 1)]
+                [static_cast<std::size_t>(info.Meld - 1)] = true;
     if (trace_) {
-        pendingMelds_.push_back("meld " + std::to_string(info.Completer) + " " + std::to_string(info.Meld) +
-                                " " + info.PointsText);
+        pendingMelds_.push_back("meld " + std::to_string(info.Completer) + " " +
+                                std::to_string(info.Meld) + " " + info.PointsText);
     }
 }
 
@@ -72,8 +74,8 @@ void SilentHost::ShowScoreboard(const ScoreboardView& view) {
         ++tally_.Violations;
     }
     if (trace_) {
-        *trace_ << "end " << game.PlayerScore << ' ' << game.CPUScore << ' ' << static_cast<int>(view.GameResult)
-                << '\n';
+        *trace_ << "end " << game.PlayerScore << ' ' << game.CPUScore << ' '
+                << static_cast<int>(view.GameResult) << '\n';
     }
 }
 

@@ -46,7 +46,8 @@ void Tally(SimulationSummary& summary, const GameTally& tally) {
     summary.HumanPoints += tally.PlayerScore;
     summary.CPUPoints += tally.CPUScore;
     for (std::size_t side = 0; side < 2; ++side) {
-        for (std::size_t meld = 0; meld < 6; ++meld) summary.MeldGames[side][meld] += tally.Melds[side][meld] ? 1 : 0;
+        for (std::size_t meld = 0; meld < 6; ++meld)
+            summary.MeldGames[side][meld] += tally.Melds[side][meld] ? 1 : 0;
     }
     summary.InvariantViolations += tally.Violations + (tally.Ended ? 0 : 1);
 }

@@ -13,9 +13,9 @@
 #include <QTimer>
 
 #include "play/flow.h"
+#include "play/keyboard_input.h"
 #include "play/lifecycle.h"
 #include "play/music.h"
-#include "play/keyboard_input.h"
 #include "play/options_commands.h"
 #include "play/player_input.h"
 #include "ui/qt/about_dialog.h"

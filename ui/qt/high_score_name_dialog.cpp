@@ -12,18 +12,18 @@ HighScoreNameDialog::HighScoreNameDialog(const std::string& name, QWidget* paren
     : QDialog(parent) {
     setUpDialog(*this, "HighScoreName", QStringLiteral("Enter your Name"), 4800, 2070);
 
-    QLabel* heading = addDialogLabel(this, TwipRect(120, 120, 4560, 360),
-                                     QStringLiteral("lblCongratulations"),
-                                     QStringLiteral("CONGRATULATIONS !!"));
+    QLabel* heading =
+        addDialogLabel(this, TwipRect(120, 120, 4560, 360), QStringLiteral("lblCongratulations"),
+                       QStringLiteral("CONGRATULATIONS !!"));
     QFont font = heading->font();
     font.setBold(true);
     font.setPixelSize(font.pixelSize() + 6);
     heading->setFont(font);
     heading->setAlignment(Qt::AlignCenter);
 
-    QLabel* prompt = addDialogLabel(this, TwipRect(120, 600, 4560, 285),
-                                    QStringLiteral("lblPrompt"),
-                                    QStringLiteral("Please enter your name for the High Score Table"));
+    QLabel* prompt =
+        addDialogLabel(this, TwipRect(120, 600, 4560, 285), QStringLiteral("lblPrompt"),
+                       QStringLiteral("Please enter your name for the High Score Table"));
     prompt->setAlignment(Qt::AlignCenter);
     fitToWidth(prompt);
 
@@ -38,7 +38,9 @@ HighScoreNameDialog::HighScoreNameDialog(const std::string& name, QWidget* paren
     m_txtName->setFocus();
 }
 
-std::string HighScoreNameDialog::typedName() const { return m_txtName->text().toStdString(); }
+std::string HighScoreNameDialog::typedName() const {
+    return m_txtName->text().toStdString();
+}
 
 std::string AskHighScoreName(QWidget* parent, const std::string& name) {
     HighScoreNameDialog dialog(name, parent);

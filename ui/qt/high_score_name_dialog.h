@@ -10,14 +10,14 @@ namespace vm {
 
 class HighScoreNameDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Opens holding `name`, the name entered last.
     explicit HighScoreNameDialog(const std::string& name, QWidget* parent = nullptr);
 
     // The box's text as it stands, however the dialog was closed.
     std::string typedName() const;
 
-private:
+  private:
     QLineEdit* m_txtName;
 };
 

@@ -22,8 +22,7 @@ constexpr int FirstRowY = 600;
 constexpr int RowStep = 300;
 constexpr int TextHeight = 255;
 
-QLabel* addCell(QWidget* frame, int x, int width, int y, const QString& name,
-                const QString& text) {
+QLabel* addCell(QWidget* frame, int x, int width, int y, const QString& name, const QString& text) {
     QLabel* label = addDialogLabel(frame, TwipRect(x, y, width, TextHeight), name, text);
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -31,8 +30,7 @@ QLabel* addCell(QWidget* frame, int x, int width, int y, const QString& name,
 
 }  // namespace
 
-HighScoresDialog::HighScoresDialog(const HighScoreTable& table, QWidget* parent)
-    : QDialog(parent) {
+HighScoresDialog::HighScoresDialog(const HighScoreTable& table, QWidget* parent) : QDialog(parent) {
     setUpDialog(*this, "HighScores", QStringLiteral("High Score Table"), 5640, 4380);
 
     auto* frame = new QGroupBox(QStringLiteral("Ranking"), this);
@@ -45,8 +43,8 @@ HighScoresDialog::HighScoresDialog(const HighScoreTable& table, QWidget* parent)
         int x;
         int width;
         const char* text;
-    } headings[] = {{NameX, NameWidth, "Name"}, {ScoreX, ScoreWidth, "Score"},
-                    {DateX, DateWidth, "Date"}};
+    } headings[] = {
+        {NameX, NameWidth, "Name"}, {ScoreX, ScoreWidth, "Score"}, {DateX, DateWidth, "Date"}};
     for (const auto& heading : headings) {
         const QString text = QString::fromLatin1(heading.text);
         addCell(frame, heading.x, heading.width, HeadingY, QStringLiteral("lbl") + text + "Heading",

@@ -9,7 +9,7 @@ namespace vm {
 
 class HighScoresDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit HighScoresDialog(const HighScoreTable& table, QWidget* parent = nullptr);
 };
 

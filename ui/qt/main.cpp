@@ -3,10 +3,10 @@
 #include <chrono>
 
 #include "records/data_folders.h"
-#include "ui/sound/audio.h"
-#include "ui/sound/sdl_music_device.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/message_boxes.h"
+#include "ui/sound/audio.h"
+#include "ui/sound/sdl_music_device.h"
 
 namespace {
 

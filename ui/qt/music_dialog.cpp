@@ -70,7 +70,8 @@ MusicDialog::MusicDialog(Session& session, QWidget* parent)
     });
 
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) m_model.Select(static_cast<std::size_t>(row));
+        if (row >= 0)
+            m_model.Select(static_cast<std::size_t>(row));
     });
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] {
         m_model.lvwTrack_DblClick();
@@ -109,22 +110,21 @@ void MusicDialog::present(Presentation shown) {
     const bool large = shown == Presentation::LargeIcons;
     m_list->setViewMode(large ? QListView::IconMode : QListView::ListMode);
     m_list->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
-    m_list->setFlow(shown == Presentation::List ? QListView::TopToBottom
-                                                : QListView::LeftToRight);
+    m_list->setFlow(shown == Presentation::List ? QListView::TopToBottom : QListView::LeftToRight);
     m_list->setWrapping(true);
     m_list->setWordWrap(large);
     m_list->setMovement(QListView::Static);
     m_list->setResizeMode(QListView::Adjust);
     switch (shown) {
-    case Presentation::LargeIcons:
-        m_list->setGridSize(QSize(88, 60));
-        break;
-    case Presentation::SmallIcons:
-        m_list->setGridSize(QSize(136, 20));
-        break;
-    case Presentation::List:
-        m_list->setGridSize(QSize());
-        break;
+        case Presentation::LargeIcons:
+            m_list->setGridSize(QSize(88, 60));
+            break;
+        case Presentation::SmallIcons:
+            m_list->setGridSize(QSize(136, 20));
+            break;
+        case Presentation::List:
+            m_list->setGridSize(QSize());
+            break;
     }
     m_list->doItemsLayout();
     m_list->viewport()->update();

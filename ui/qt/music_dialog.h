@@ -12,10 +12,10 @@ namespace vm {
 
 class MusicDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MusicDialog(Session& session, QWidget* parent = nullptr);
 
-private:
+  private:
     enum class Presentation { LargeIcons, SmallIcons, List };
 
     void fillList(const QString& programFolder);

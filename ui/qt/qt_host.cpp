@@ -1,6 +1,5 @@
 #include "ui/qt/qt_host.h"
 
-#include "ui/sound/audio.h"
 #include "ui/qt/debugger_dialog.h"
 #include "ui/qt/dialog_parts.h"
 #include "ui/qt/form1.h"
@@ -9,6 +8,7 @@
 #include "ui/qt/meld_dialog.h"
 #include "ui/qt/message_boxes.h"
 #include "ui/qt/score_dialog.h"
+#include "ui/sound/audio.h"
 
 namespace vm {
 

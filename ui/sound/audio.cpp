@@ -98,13 +98,9 @@ bool OpenAudio() {
     return output.state == OutputState::Open;
 }
 
-bool AudioIsOpen() {
-    return TheOutput().state == OutputState::Open;
-}
+bool AudioIsOpen() { return TheOutput().state == OutputState::Open; }
 
-bool AudioUnavailable() {
-    return TheOutput().state == OutputState::Unavailable;
-}
+bool AudioUnavailable() { return TheOutput().state == OutputState::Unavailable; }
 
 void CloseAudio() {
     Output& output = TheOutput();

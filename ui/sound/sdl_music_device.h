@@ -19,7 +19,7 @@ namespace vm {
 class Synthesiser;
 
 class SdlMusicDevice : public MusicDevice {
-  public:
+public:
     enum class Loading { WhenOpened, WhenReleased };
     enum class Stage { Waiting, Loading, Ready, Failed };
 
@@ -38,7 +38,7 @@ class SdlMusicDevice : public MusicDevice {
     // Waits until a loading under way has ended.
     void WaitUntilLoaded();
 
-  private:
+private:
     void Open(const std::string& alias, const std::string& path);
     std::string Mode(const std::string& alias) const;
     void Play(const std::string& alias);

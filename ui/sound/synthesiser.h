@@ -10,7 +10,7 @@
 namespace vm {
 
 class Synthesiser {
-  public:
+public:
     // Loads the SoundFont, for frames of `channelCount` 16-bit samples at the given rate; nullptr
     // when there is none or it cannot be read. Takes tens of milliseconds: not for the event
     // thread.
@@ -31,7 +31,7 @@ class Synthesiser {
     void Render(std::int16_t* samples, int frames);
     int Channels() const { return channels; }
 
-  private:
+private:
     struct Parts;
     Synthesiser(std::unique_ptr<Parts> loaded, int channelCount);
     std::unique_ptr<Parts> parts;
