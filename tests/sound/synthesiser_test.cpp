@@ -1,9 +1,6 @@
-// The synthesiser rendered by hand, so the rendered frames are the clock: no sound device and
-// no waiting.
+// The synthesiser rendered by hand, so the rendered frames are the clock.
 
 #include "ui/sound/synthesiser.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,83 +9,105 @@
 #include <iterator>
 #include <vector>
 
-#include "tests/sound/sound_files.h"
+#include "tests/sound/sound_fixture.h"
 
 namespace vm {
 namespace {
 
 using namespace testing_sound;
 
-constexpr int Rate = 44100;
-
-std::string Track(double seconds) {
-    const std::string folder = ScratchFolder();
-    WriteMidi(folder + "short.mid", seconds);
-    std::ifstream file(folder + "short.mid", std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    std::filesystem::remove_all(folder);
-    return bytes;
-}
+using SynthesiserTest = SoundTest;
 
 int Peak(const std::vector<std::int16_t>& samples) {
     int peak = 0;
-    for (std::int16_t sample : samples) peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    for (std::int16_t sample : samples) peak = std::max(peak, std::abs(int{sample}));
     return peak;
 }
 
-// Renders in tenths of a second until the track has ended, at most `limit` tenths; returns
-// the frames rendered and keeps the loudest sample of each tenth.
-int FramesUntilEnded(Synthesiser& synth, std::vector<int>& peaks, int limit = 100) {
-    constexpr int Tenth = Rate / 10;
-    std::vector<std::int16_t> block(Tenth * 2);
-    int frames = 0;
-    while (synth.Playing() && frames < limit * Tenth) {
-        synth.Render(block.data(), Tenth);
-        frames += Tenth;
-        peaks.push_back(Peak(block));
+struct Rendered {
+    double seconds = 0;  // until the track ended
+    int peak = 0;
+};
+
+// Renders a tenth of a second at a time until the track has ended, at most `limit` seconds.
+Rendered RenderUntilEnded(Synthesiser& synth, int rate, double limit) {
+    std::vector<std::int16_t> block(static_cast<std::size_t>(rate / 10 * synth.Channels()));
+    Rendered rendered;
+    for (; synth.Playing() && rendered.seconds < limit; rendered.seconds += 0.1) {
+        synth.Render(block.data(), rate / 10);
+        rendered.peak = std::max(rendered.peak, Peak(block));
     }
-    return frames;
+    return rendered;
 }
 
 // The game's timer asks every five seconds whether the track has stopped and plays it again if
 // so; a track reported playing for seconds after its end would leave a longer silence.
-TEST(Synthesiser, AShortTrackEndsWithItsLastNoteAndPlaysAgainFromTheStart) {
-    auto synth = Synthesiser::Load(Rate, 2);
+TEST_F(SynthesiserTest, ATrackEndsWithItsLastNoteAndABrokenOneAtOnceInSilence) {
+    auto synth = Synthesiser::Load(FramesPerSecond, 2);
     ASSERT_NE(synth, nullptr) << "no SoundFont: scripts/setup installs timgm6mb-soundfont";
     EXPECT_FALSE(synth->Playing());
-    const std::string track = Track(0.5);
-    for (int round = 0; round < 2; ++round) {
-        synth->Start(track);
-        EXPECT_TRUE(synth->Playing());
-        std::vector<int> peaks;
-        const int frames = FramesUntilEnded(*synth, peaks);
-        EXPECT_GE(frames, Rate / 2) << "round " << round;
-        EXPECT_LE(frames, Rate * 7 / 10) << "round " << round;
-        EXPECT_GT(peaks.front(), 1000) << "the chord sounds from the start, round " << round;
+    const struct {
+        const char* what;
+        std::string track;
+        double shortest, longest;  // seconds
+    } tracks[] = {
+        {"a chord of half a second", MidiBytes(0.5), 0.5, 0.7},
+        {"noise", std::string(500, '\x33'), 0, 0.1},
+        {"a header alone", std::string("MThd\0\0\0\x06\0\0\0\x01", 12), 0, 0.1},
+        {"nothing", "", 0, 0.1},
+    };
+    for (const auto& track : tracks) {
+        for (int round = 0; round < 2; ++round) {  // again from the start
+            SCOPED_TRACE(std::string(track.what) + ", round " + std::to_string(round));
+            synth->Start(track.track);
+            const Rendered rendered = RenderUntilEnded(*synth, FramesPerSecond, 10);
+            EXPECT_GE(rendered.seconds, track.shortest);
+            EXPECT_LE(rendered.seconds, track.longest + 0.01);
+            EXPECT_EQ(rendered.peak > 1000, track.shortest > 0);
+        }
     }
 
     // Stopping silences the notes still sounding within a tenth of a second; what is left is
     // the dither of the lowest bit.
-    synth->Start(Track(3.0));
-    std::vector<std::int16_t> block(Rate / 10 * 2);
-    synth->Render(block.data(), Rate / 10);
+    synth->Start(MidiBytes(3.0));
+    std::vector<std::int16_t> block(FramesPerSecond / 10 * 2);
+    synth->Render(block.data(), FramesPerSecond / 10);
     ASSERT_GT(Peak(block), 1000);
     synth->Stop();
     EXPECT_FALSE(synth->Playing());
-    synth->Render(block.data(), Rate / 10);
-    synth->Render(block.data(), Rate / 10);
+    synth->Render(block.data(), FramesPerSecond / 10);
+    synth->Render(block.data(), FramesPerSecond / 10);
     EXPECT_LE(Peak(block), 2);
 }
 
+// Rendered at a low rate to keep the test quick: the length does not depend on it.
+TEST_F(SynthesiserTest, EveryShippedTrackIsATuneOfOneToThreeMinutes) {
+    constexpr int Rate = 8000;
+    auto synth = Synthesiser::Load(Rate, 1);
+    ASSERT_NE(synth, nullptr);
+    int tracks = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        if (entry.path().extension() != ".mid") continue;
+        ++tracks;
+        SCOPED_TRACE(entry.path().filename().string());
+        std::ifstream in(entry.path(), std::ios::binary);
+        synth->Start({std::istreambuf_iterator<char>(in), {}});
+        const Rendered rendered = RenderUntilEnded(*synth, Rate, 200);
+        EXPECT_GE(rendered.seconds, 60);
+        EXPECT_LE(rendered.seconds, 180);
+        EXPECT_GT(rendered.peak, 1000);
+    }
+    EXPECT_GE(tracks, 3);
+}
+
 // A device may give other channel counts than the two asked for.
-TEST(Synthesiser, OneChannelHoldsBothSidesAndMoreChannelsHoldThemFirst) {
-    const std::string track = Track(0.5);
-    constexpr int Frames = Rate / 5;
+TEST_F(SynthesiserTest, OneChannelHoldsBothSidesAndMoreChannelsHoldThemFirst) {
+    constexpr int Frames = FramesPerSecond / 5;
     std::vector<std::vector<std::int16_t>> rendered;
     for (int channels : {2, 1, 6}) {
-        auto synth = Synthesiser::Load(Rate, channels);
+        auto synth = Synthesiser::Load(FramesPerSecond, channels);
         ASSERT_NE(synth, nullptr);
-        synth->Start(track);
+        synth->Start(MidiBytes(0.5));
         rendered.emplace_back(Frames * channels);
         synth->Render(rendered.back().data(), Frames);
     }
