@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <filesystem>
-#include <thread>
 
 #include "tests/sound/sound_fixture.h"
 
@@ -62,17 +61,6 @@ TEST_F(AudioTest, ACardSoundHoldsTheGameToItsEndAndAMissingOrBrokenOneIsSilent) 
         EXPECT_GT(PeakMixed(), 32767 / 10) << "too quiet to hear over music";
         EXPECT_LT(PeakMixed(), 32767) << "clipped";
     }
-}
-
-TEST_F(AudioTest, ACardSoundAskedForWhileAnotherPlaysIsSkipped) {
-    const std::string wave = Write("Card_down.wav", WaveBytes(0.4));
-    const int ended = soundsEnded;
-    std::thread first([&] { PlaySoundEffect(wave); });
-    MixUntil([] { return Mix_Playing(-1) > 0; }, 5);
-    PlaySoundEffect(wave);
-    EXPECT_EQ(soundsEnded, ended) << "the second sound waited for the first";
-    first.join();
-    EXPECT_EQ(soundsEnded, ended + 1);
 }
 
 }  // namespace
