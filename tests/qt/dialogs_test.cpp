@@ -4,29 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 
+#include "records/high_scores_file.h"
 #include "ui/qt/debugger_dialog.h"
+#include "ui/qt/high_score_name_dialog.h"
+#include "ui/qt/high_scores_dialog.h"
 #include "ui/qt/meld_dialog.h"
 #include "ui/qt/score_dialog.h"
-#include "view/debug_views.h"
 #include "window_fixture.h"
 
 namespace vm::test {
 namespace {
-
-QString Text(QWidget* dialog, const char* label) {
-    return dialog->findChild<QLabel*>(label)->text();
-}
-
-int VisibleCards(QWidget* dialog, const char* prefix, int count) {
-    int visible = 0;
-    for (int k = 1; k <= count; ++k)
-        visible += dialog->findChild<CardWidget*>(QString(prefix).arg(k))->isVisibleTo(dialog);
-    return visible;
-}
 
 // Checks the dialog as it opens, then closes it with its default button.
 void CheckEachDialog(WindowFixture& table, std::function<void(QWidget*)> check) {
@@ -53,8 +44,8 @@ TEST(Dialogs, TheMeldAndTheScoreboardShowTheCoresTextsAndOnlyTheirCards) {
     info.Announcement = "Computer has Akai Tan (Red Tanzaku Strips), +30 points";  // the longest
     CheckEachDialog(table, [&](QWidget* dialog) {
         EXPECT_EQ(dialog->size(), QSize(296, 101));
-        EXPECT_EQ(Text(dialog, "lblMeld").toStdString(), info.Announcement);
-        EXPECT_EQ(VisibleCards(dialog, "picMeld_%1", 5), 2);
+        EXPECT_EQ(LabelText(dialog, "lblMeld").toStdString(), info.Announcement);
+        EXPECT_EQ(VisibleCards(dialog, "picMeld", 5), 2);
         EXPECT_EQ(dialog->findChild<CardWidget*>("picMeld_2")->picture(), "feb_5.bmp");
         EXPECT_EQ(dialog->findChild<QPushButton*>("cmdOK")->text(), "Ok");
     });
@@ -68,10 +59,7 @@ TEST(Dialogs, TheMeldAndTheScoreboardShowTheCoresTextsAndOnlyTheirCards) {
     view.Player.ScoreLabel = "Score Cards total =  250";
     view.Player.MeldPictures[1] = "may_10.bmp";
     view.Player.MeldTitles[1] = " Shoubu Complete ";
-    view.Player.MeldScoreLabel = "Meld Score total =  170";
     view.Player.TotalLabel = "Winner  420";
-    view.CPU.ScoreLabel = "Score Cards total =  100";
-    view.CPU.MeldScoreLabel = "Meld Score total =  100";
     view.CPU.MeldTitles[6] = " Lights ";
     view.CPU.TotalLabel = " 200 Loser";
     CheckEachDialog(table, [](QWidget* dialog) {
@@ -82,14 +70,12 @@ TEST(Dialogs, TheMeldAndTheScoreboardShowTheCoresTextsAndOnlyTheirCards) {
             {"lblCPUMeld_6", " Lights "},
             {"lblPlayerScore", "Score Cards total =  250"},
             {"lblPlayerHeading", "Player Scoring Cards"},
-            {"lblCPUHeading", "CPU Scoring Cards"},
-            {"lblPlayerMeldsHeading", "Player Melds"},
             {"lblCPUMeldsHeading", "CPU Melds"}};
         for (const auto& [name, text] : labels)
-            EXPECT_EQ(Text(dialog, name), text) << name;
-        EXPECT_EQ(VisibleCards(dialog, "picPlayer_%1", 24), 2);
-        EXPECT_EQ(VisibleCards(dialog, "picCPU_%1", 24), 0);
-        EXPECT_EQ(VisibleCards(dialog, "picPlayerMeld_%1", 30), 1);
+            EXPECT_EQ(LabelText(dialog, name), text) << name;
+        EXPECT_EQ(VisibleCards(dialog, "picPlayer", 24), 2);
+        EXPECT_EQ(VisibleCards(dialog, "picCPU", 24), 0);
+        EXPECT_EQ(VisibleCards(dialog, "picPlayerMeld", 30), 1);
     });
     showScoreDialog(&table.form(), table.form().pixmaps(), view);
     EXPECT_EQ(table.dialogs().seen(), QStringList{"Velmoria Scoreboard"});
@@ -99,11 +85,14 @@ TEST(Dialogs, ThePileAndTheDebuggerShowTheCoresViews) {
     WindowFixture table;
     table.action("mnuDebug")->trigger();
     table.action("mnuNew")->trigger();
-    const PileView pile = BuildPileView(table.session().game);
+    // The cards still in the pile, the next one first.
+    const Game& game = table.session().game;
+    const int left = LastPilePosition + 1 - game.PilePosition;
     CheckEachDialog(table, [&](QWidget* dialog) {
-        EXPECT_EQ(VisibleCards(dialog, "picPile_%1", 24), 49 - table.session().game.PilePosition);
-        EXPECT_EQ(dialog->findChild<CardWidget*>("picPile_1")->picture(), pile.Pictures[1]);
-        EXPECT_EQ(Text(dialog, "lblNumber").toStdString(), pile.lblNumber);
+        EXPECT_EQ(VisibleCards(dialog, "picPile", 24), left);
+        EXPECT_EQ(Child<CardWidget>(dialog, "picPile_1")->picture(),
+                  game.CardTable[game.PilePosition].CardName);
+        EXPECT_EQ(LabelText(dialog, "lblNumber"), QString(" %1 cards left").arg(left));
     });
     table.action("mnuDealPile")->trigger();
     EXPECT_EQ(table.dialogs().seen(), QStringList{"Pile"});
@@ -132,8 +121,8 @@ TEST(Dialogs, AboutSaysSystemInformationIsUnavailableWithoutATool) {
             return DialogAnswerer::pressDefault(dialog);
         }
         for (const char* name : {"lblTitle", "lblVersion", "lblDisclaimer"})
-            shown << Text(dialog, name);
-        EXPECT_FALSE(Text(dialog, "lblDescription").isEmpty());
+            shown << LabelText(dialog, name);
+        EXPECT_FALSE(LabelText(dialog, "lblDescription").isEmpty());
         auto* ok = dialog->findChild<QPushButton*>("cmdOK");
         auto* sysInfo = dialog->findChild<QPushButton*>("cmdSysInfo");
         shown << ok->text() << sysInfo->text();
@@ -167,6 +156,57 @@ TEST(Dialogs, RulesOpenBesideTheGameOrSayTheyAreMissing) {
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_TRUE(viewer->toPlainText().contains("Contents"));
+}
+
+TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) {
+    EnsureApplication();
+    WhenModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Enter your Name");
+        EXPECT_EQ(LabelText(dialog, "lblCongratulations"), "CONGRATULATIONS !!");
+        EXPECT_EQ(LabelText(dialog, "lblPrompt"),
+                  "Please enter your name for the High Score Table");
+        auto* box = Child<QLineEdit>(dialog, "txtName");
+        box->clear();
+        QTest::keyClicks(box, "  Ren");
+        box->insert(QString::fromUtf8("\xC3\xA9 "));  // QTest types ASCII only
+        QTest::mouseClick(Child<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHighScoreName(nullptr, "old"), "  Ren\xC3\xA9 ");
+    WhenModal([](QWidget* dialog) {
+        QTest::keyClicks(Child<QLineEdit>(dialog, "txtName"), "x");
+        dialog->close();
+    });
+    // The whole of "Mei" is selected on opening, so typing replaces it.
+    EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "x");
+    WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "Mei");
+}
+
+TEST(Dialogs, TheHighScoreTableShowsEveryRowAsStoredAndCutsANameTooLongWhereSeen) {
+    EnsureApplication();
+    HighScoreTable table = PlaceholderTable();
+    table[1] = {"  Ann  ", 57, "05/12/2026"};
+    table[2] = {"Ren\xC3\xA9", 35, "06/12/2026"};
+    const QString longName = "Wolfgang Amadeus Mozart the Younger of Salzburg and Vienna";
+    table[5] = {longName.toStdString(), 30, "07/12/2026"};
+    QStringList shown;
+    WhenModal([&](QWidget* dialog) {
+        shown << dialog->windowTitle();
+        for (const char* name : {"lblNameHeading", "lblName_1", "lblScore_1", "lblDate_1",
+                                 "lblName_2", "lblName_10", "lblScore_10", "lblDate_10"})
+            shown << LabelText(dialog, name);
+        // Too long for its column even in the smallest font: cut where the player sees it.
+        auto* cut = Child<QLabel>(dialog, "lblName_5");
+        EXPECT_TRUE(cut->text().endsWith(QChar(0x2026))) << cut->text().toStdString();
+        EXPECT_TRUE(longName.startsWith(cut->text().chopped(1)));
+        EXPECT_LE(cut->fontMetrics().horizontalAdvance(cut->text()), cut->width());
+        EXPECT_EQ(cut->toolTip(), longName);
+        QTest::mouseClick(Child<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+    });
+    ShowHighScores(nullptr, table);
+    EXPECT_EQ(shown,
+              (QStringList{"High Score Table", "Name", "  Ann  ", "57", "05/12/2026",
+                           QString::fromUtf8("Ren\xC3\xA9"), "Player 10", "0", "00/00/0000"}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
@@ -89,6 +90,26 @@ class DialogAnswerer {
     QPointer<QWidget> m_last;
 };
 
+// A named child of a dialog or window; a test fails when it is missing.
+template <typename T = QWidget>
+T* Child(QWidget* parent, const QString& name) {
+    T* widget = parent->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+inline QString LabelText(QWidget* parent, const QString& name) {
+    QLabel* label = Child<QLabel>(parent, name);
+    return label ? label->text() : QString();
+}
+// How many of the card places prefix_1 .. prefix_count show a card.
+inline int VisibleCards(QWidget* parent, const char* prefix, int count) {
+    int visible = 0;
+    for (int k = 1; k <= count; ++k)
+        visible += Child<CardWidget>(parent, QStringLiteral("%1_%2").arg(prefix).arg(k))
+                       ->isVisibleTo(parent);
+    return visible;
+}
+
 class SilentMusic : public MusicDevice {
   public:
     std::string Send(const std::string&) override { return {}; }
@@ -130,12 +151,9 @@ class WindowFixture {
     CardWidget* desk(int k) { return place(QStringLiteral("picDesk_%1").arg(k)); }
     CardWidget* comp(int k) { return place(QStringLiteral("picComp_%1").arg(k)); }
     int visibleCount(const char* prefix, int count) {
-        int visible = 0;
-        for (int k = 1; k <= count; ++k)
-            visible +=
-                place(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(k))->isVisible();
-        return visible;
+        return VisibleCards(m_form.get(), prefix, count);
     }
+    QString label(const char* name) { return LabelText(m_form.get(), name); }
     // No card on the hands, the desk or the piles.
     bool tableIsIdle() {
         return visibleCount("picHand", 10) + visibleCount("picComp", 10) +
