@@ -35,13 +35,13 @@ inline void EnsureApplication() {
         new QApplication(argc, argv);  // lives for the whole test run
 }
 
-// Acts on the modal dialog about to open, as the player would, once it is showing.
-inline void WhenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
+// Keys go where a player's would: to the focus, once the window system has put it into `at`.
+inline void Press(QWidget* at, QKeyCombination key) {
+    ASSERT_TRUE(QTest::qWaitFor([at] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == at || at->isAncestorOf(focus));
+    }));
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
 }
 
 // Answers every modal dialog that opens while it lives, polling activeModalWidget, and keeps
