@@ -31,7 +31,6 @@ TEST(Form1, StartsAsAFixedSizeIdleTableUnderItsFourMenus) {
     for (QAction* top : form.menuBar()->actions())
         menus << top->text();
     EXPECT_EQ(menus, (QStringList{"File", "Options", "View", "Help"}));
-    EXPECT_FALSE(table.action("mnuAbort")->isEnabled());
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblPlayer"), " 0");
     EXPECT_EQ(table.label("lblJune"), "June - Botan (Peony)");
@@ -219,7 +218,6 @@ TEST(Form1, AbortAsksWithNoAsTheDefaultAndYesClearsTheTable) {
     table.action("mnuAbort")->trigger();
     ASSERT_EQ(table.dialogs().seen(), QStringList{"Abort!"});
     EXPECT_FALSE(table.session().game.GameInProgress);
-    EXPECT_FALSE(table.action("mnuAbort")->isEnabled());
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblCards_1"), "0");
 }

@@ -154,11 +154,13 @@ class WindowFixture {
         return VisibleCards(m_form.get(), prefix, count);
     }
     QString label(const char* name) { return LabelText(m_form.get(), name); }
-    // No card on the hands, the desk or the piles.
+    // No card on the hands, the desk, the piles or the captured months, and no game to abort.
     bool tableIsIdle() {
         return visibleCount("picHand", 10) + visibleCount("picComp", 10) +
-                   visibleCount("picDesk", 16) + visibleCount("picPile", 2) ==
-               0;
+                       visibleCount("picDesk", 16) + visibleCount("picPile", 2) +
+                       visibleCount("picJan", 4) + visibleCount("picDec", 4) ==
+                   0 &&
+               !action("mnuAbort")->isEnabled();
     }
 
     static void hover(QWidget* widget) {
