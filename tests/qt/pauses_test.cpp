@@ -172,10 +172,10 @@ class Monkey {
 
     // One random event of any kind.
     void act() {
-        ++m_events;
+        ++events;
         const int kind = pick(14);
         if (kind == 12 && chance(4)) {
-            ++m_closes;  // the next run starts over the same folder
+            ++closes;  // the next run starts over the same folder
             m_table.form().close();
         } else if (kind < 4 || kind == 12) {
             if (CardWidget* place = m_table.hand(pick(10) + 1); place->isVisible())
@@ -203,13 +203,11 @@ class Monkey {
             now += 250;
             return m_table.form().pauses().clockMoved();
         }
-        ++m_eventsInside;
+        ++eventsInside;
         act();
     }
 
-    int events() const { return m_events; }
-    int eventsInside() const { return m_eventsInside; }
-    int closes() const { return m_closes; }
+    int events = 0, eventsInside = 0, closes = 0;
 
   private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -217,7 +215,6 @@ class Monkey {
 
     WindowFixture& m_table;
     std::mt19937 m_random;
-    int m_events = 0, m_eventsInside = 0, m_closes = 0;
 };
 
 // Runs the monkey for `events` events at the given deal speed; inside pauses it acts from a
@@ -237,11 +234,11 @@ void RunMonkey(unsigned fallbackSeed, int speed, int events, int eventsInside) {
             monkey.actOrWait(now);
     });
     inside.start(0);
-    while (monkey.events() < events) {
+    while (monkey.events < events) {
         table.form().pauses().setClock([&now] { return now; });
         table.session().options.DealSpeed = speed;
         SCOPED_TRACE(testing::Message()
-                     << "VELMORIA_MONKEY_SEED=" << seed << ", event " << monkey.events() + 1);
+                     << "VELMORIA_MONKEY_SEED=" << seed << ", event " << monkey.events + 1);
         monkey.act();
         if (table.session().game.GameInProgress) {
             ASSERT_TRUE(IsConsistent(table.session().game));
@@ -249,11 +246,11 @@ void RunMonkey(unsigned fallbackSeed, int speed, int events, int eventsInside) {
         ASSERT_FALSE(table.form().pauses().pausing());
         if (!table.form().isVisible()) {
             table.restart();  // a closed window opens again for the next run
-            table.session().game.Rng = Random(seed + monkey.events());
+            table.session().game.Rng = Random(seed + monkey.events);
         }
     }
-    EXPECT_GE(monkey.eventsInside(), eventsInside) << "VELMORIA_MONKEY_SEED=" << seed;
-    EXPECT_GT(monkey.closes(), 0) << "VELMORIA_MONKEY_SEED=" << seed;
+    EXPECT_GE(monkey.eventsInside, eventsInside) << "VELMORIA_MONKEY_SEED=" << seed;
+    EXPECT_GT(monkey.closes, 0) << "VELMORIA_MONKEY_SEED=" << seed;
 }
 
 TEST(Monkey, RandomEventsWithoutPauses) {
