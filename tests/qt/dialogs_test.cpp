@@ -159,8 +159,8 @@ TEST(Dialogs, RulesOpenBesideTheGameOrSayTheyAreMissing) {
 }
 
 TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) {
-    EnsureApplication();
-    WhenModal([](QWidget* dialog) {
+    DialogAnswerer answers;
+    answers.answerWith([](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Enter your Name");
         EXPECT_EQ(LabelText(dialog, "lblCongratulations"), "CONGRATULATIONS !!");
         EXPECT_EQ(LabelText(dialog, "lblPrompt"),
@@ -172,25 +172,25 @@ TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) 
         QTest::mouseClick(Child<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     });
     EXPECT_EQ(AskHighScoreName(nullptr, "old"), "  Ren\xC3\xA9 ");
-    WhenModal([](QWidget* dialog) {
+    answers.answerWith([](QWidget* dialog) {
         QTest::keyClicks(Child<QLineEdit>(dialog, "txtName"), "x");
         dialog->close();
     });
     // The whole of "Mei" is selected on opening, so typing replaces it.
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "x");
-    WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    answers.answerWith([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "Mei");
 }
 
 TEST(Dialogs, TheHighScoreTableShowsEveryRowAsStoredAndCutsANameTooLongWhereSeen) {
-    EnsureApplication();
+    DialogAnswerer answers;
     HighScoreTable table = PlaceholderTable();
     table[1] = {"  Ann  ", 57, "05/12/2026"};
     table[2] = {"Ren\xC3\xA9", 35, "06/12/2026"};
     const QString longName = "Wolfgang Amadeus Mozart the Younger of Salzburg and Vienna";
     table[5] = {longName.toStdString(), 30, "07/12/2026"};
     QStringList shown;
-    WhenModal([&](QWidget* dialog) {
+    answers.answerWith([&](QWidget* dialog) {
         shown << dialog->windowTitle();
         for (const char* name : {"lblNameHeading", "lblName_1", "lblScore_1", "lblDate_1",
                                  "lblName_2", "lblName_10", "lblScore_10", "lblDate_10"})

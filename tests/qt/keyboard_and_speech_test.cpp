@@ -12,15 +12,6 @@
 namespace vm::test {
 namespace {
 
-// Keys go where a player's would: to the focus, once the window system has put it into `at`.
-void Press(QWidget* at, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    ASSERT_TRUE(QTest::qWaitFor([at] {
-        QWidget* focus = QApplication::focusWidget();
-        return focus && (focus == at || at->isAncestorOf(focus));
-    }));
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
 TEST(KeyboardPlay, AWholeGameFromCtrlNToTheHighScoresByKeysAloneWithTheRulesBesideADialog) {
     WindowFixture table;
     QWidget* tableWidget = table.form().centralWidget();
@@ -33,7 +24,7 @@ TEST(KeyboardPlay, AWholeGameFromCtrlNToTheHighScoresByKeysAloneWithTheRulesBesi
         EXPECT_TRUE(rules && rules->isVisible() && dialog->isVisible());
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);  // the rules have the focus
     });
-    Press(tableWidget, Qt::Key_N, Qt::ControlModifier);
+    Press(tableWidget, Qt::CTRL | Qt::Key_N);
     for (int turn = 1; turn <= 10 && table.session().game.GameInProgress; ++turn) {
         Press(tableWidget, Qt::Key_Left);
         Press(tableWidget, Qt::Key_Return);

@@ -13,10 +13,7 @@ namespace vm::test {
 namespace {
 
 QListWidget* List(QWidget* dialog) {
-    return dialog->findChild<QListWidget*>("lvwTrack");
-}
-QPushButton* Button(QWidget* dialog, const char* name) {
-    return dialog->findChild<QPushButton*>(name);
+    return Child<QListWidget>(dialog, "lvwTrack");
 }
 void ClickRow(QWidget* dialog, int row, bool twice = false) {
     QListWidget* list = List(dialog);
@@ -42,7 +39,7 @@ class MusicDialogTest : public ::testing::Test {
     }
     // Opens the dialog as the menu does and acts on it once it is showing.
     void ShowAndThen(const std::function<void(QWidget*)>& act) {
-        WhenModal([act](QWidget* dialog) {
+        table.dialogs().answerWith([act](QWidget* dialog) {
             act(dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "the dialog stayed open";
@@ -83,7 +80,7 @@ TEST_F(MusicDialogTest, OkAndDoubleClickTakeTheClickedTrackAndTheCloseBoxForgets
     UseTracks(two);
     ShowAndThen([](QWidget* dialog) {
         ClickRow(dialog, 1);
-        Button(dialog, "cmdOK")->click();
+        Child<QPushButton>(dialog, "cmdOK")->click();
     });
     expect("sakura.mid", true);
     UseTracks(two);
@@ -96,7 +93,7 @@ TEST_F(MusicDialogTest, OkAndDoubleClickTakeTheClickedTrackAndTheCloseBoxForgets
     });
     expect("haiku.mid", false);
     UseTracks({});
-    ShowAndThen([](QWidget* dialog) { Button(dialog, "cmdOK")->click(); });
+    ShowAndThen([](QWidget* dialog) { Child<QPushButton>(dialog, "cmdOK")->click(); });
     expect("haiku.mid", false);  // an empty list closes without a change
 }
 
@@ -110,7 +107,7 @@ TEST_F(MusicDialogTest, TheIconsComeFromTheFolderAndACaptionlessButtonListsThem)
     QListWidget* list = List(&dialog);
     EXPECT_FALSE(list->item(0)->icon().isNull());
     EXPECT_EQ(list->viewMode(), QListView::IconMode);
-    QPushButton* asList = Button(&dialog, "cmdList");
+    QPushButton* asList = Child<QPushButton>(&dialog, "cmdList");
     EXPECT_TRUE(asList->text().isEmpty());
     asList->click();
     EXPECT_EQ(list->viewMode(), QListView::ListMode);

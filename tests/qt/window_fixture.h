@@ -35,13 +35,13 @@ inline void EnsureApplication() {
         new QApplication(argc, argv);  // lives for the whole test run
 }
 
-// Acts on the modal dialog about to open, as the player would, once it is showing.
-inline void WhenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        act(dialog);
-    });
+// Keys go where a player's would: to the focus, once the window system has put it into `at`.
+inline void Press(QWidget* at, QKeyCombination key) {
+    ASSERT_TRUE(QTest::qWaitFor([at] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == at || at->isAncestorOf(focus));
+    }));
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
 }
 
 // Answers every modal dialog that opens while it lives, polling activeModalWidget, and keeps
@@ -154,11 +154,13 @@ class WindowFixture {
         return VisibleCards(m_form.get(), prefix, count);
     }
     QString label(const char* name) { return LabelText(m_form.get(), name); }
-    // No card on the hands, the desk or the piles.
+    // No card on the hands, the desk, the piles or the captured months, and no game to abort.
     bool tableIsIdle() {
         return visibleCount("picHand", 10) + visibleCount("picComp", 10) +
-                   visibleCount("picDesk", 16) + visibleCount("picPile", 2) ==
-               0;
+                       visibleCount("picDesk", 16) + visibleCount("picPile", 2) +
+                       visibleCount("picJan", 4) + visibleCount("picDec", 4) ==
+                   0 &&
+               !action("mnuAbort")->isEnabled();
     }
 
     static void hover(QWidget* widget) {
