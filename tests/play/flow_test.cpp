@@ -28,11 +28,8 @@ auto Dealt(const Game& g) {
 
 // New deals the very game, and shows the very table, that New deals right after the start.
 void ExpectNewGameIsFresh(Session& s) {
-    ScriptedHost host;
-    Session fresh(host);
-    test::PrepareSession(fresh, host);
-    fresh.game.Rng = Random(test::HumanFirstSeed);
-    NewGame(fresh);
+    const test::Dealt start(test::HumanFirstSeed);
+    const Session& fresh = start.s;
     s.game.Rng = Random(test::HumanFirstSeed);
     NewGame(s);
     EXPECT_EQ(Dealt(s.game), Dealt(fresh.game));

@@ -51,7 +51,7 @@ protected:
         AfterMusicDialog(session, device);
     }
 
-    test::RecordingHost host;
+    test::ScriptedHost host;
     Session session{host};
     RecordingDevice device;
 };

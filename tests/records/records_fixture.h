@@ -74,9 +74,6 @@ private:
     std::string path_;
 };
 
-// Older tests name the scripted host by what it did here first.
-using RecordingHost = ScriptedHost;
-
 class RecordsTest : public ::testing::Test {
 protected:
     RecordsTest() { session.ProgramFolder = folder.Folder(); }

@@ -31,15 +31,10 @@ int MostOfOneMonth(const DeskSlots& desk) {
 TEST(DealNewGame, OneSeedDealsExactlyThisDeckAndShowsIt) {
     for (const bool debug : {false, true}) {
         SCOPED_TRACE(debug);
-        test::ScriptedHost host;
-        Session s(host);
-        test::PrepareSession(s, host);
-        s.options.DebugMode = debug;
-        s.options.CardBackFile = "red_back.bmp";
-        s.game.Rng = Random(500);
-        NewGame(s);
+        const test::Dealt d(500, {.DebugMode = debug, .CardBackFile = CardName("red_back.bmp")});
+        const Session& s = d.s;
         const Game& g = s.game;
-        EXPECT_EQ(host.Calls, Names{"Message " + Four});
+        EXPECT_EQ(d.host.Calls, Names{"Message " + Four});
         Names deck;
         for (const CardRecord& record : g.CardTable) deck.push_back(record.CardName);
         EXPECT_EQ(deck, Split("may_5 nov_0 mar_5 sep_10 sep_5 jul_5 oct_1 jul_1 "
@@ -82,17 +77,14 @@ TEST(DealNewGame, ReDealsAreAnnouncedWithTheTextOfTheCheckThatFoundThem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seed);
-        test::ScriptedHost host;
-        Session s(host);
-        test::PrepareSession(s, host);
-        s.game.Rng = Random(c.seed);
-        NewGame(s);
+        const test::Dealt d(c.seed);
+        const test::ScriptedHost& host = d.host;
         EXPECT_EQ(host.Messages, c.messages);
         for (std::size_t i = 0; i < c.mostOfAMonth.size(); ++i)
             EXPECT_EQ(MostOfOneMonth(host.At(static_cast<int>(i)).game.Desk), c.mostOfAMonth[i]);
         // When the computer moves first, the deal stands as dealt until its first pause.
         const int pause = host.Find("Pause");
-        const Game& dealt = pause < 0 ? s.game : host.At(pause).game;
+        const Game& dealt = pause < 0 ? d.s.game : host.At(pause).game;
         EXPECT_TRUE(IsConsistent(dealt));
         EXPECT_LT(MostOfOneMonth(dealt.Desk), 3);
         for (int k = 1; k <= 28; ++k) {

@@ -68,9 +68,6 @@ TEST(HumanPlay, EachOutcomeTakesItsCardsWithItsSoundsAndLeavesNothingFramed) {
     const Case cases[] = {
         {"H0: no match, one down sound", 2, 4, 0, Names{Down, "Play 1 mar_1.bmp -"},
          "jan_1 mar_1 apr_5 apr_0 aug_20 oct_10", "jan_20+ apr_10+ jul_5+ nov_0+", "", " 0"},
-        {"H1: one match, the hand card clicked, two up sounds", 1, 1, 0,
-         Names{Up, Up, "Play 1 jan_20.bmp jan_1.bmp"}, "apr_5 apr_0 aug_20 oct_10",
-         "mar_1+ apr_10+ jul_5+ nov_0+", " jan_20 jan_1", " 20"},
         {"H2: one match, the desk card clicked, silent", 1, 0, 1,
          Names{"Play 1 jan_20.bmp jan_1.bmp"}, "apr_5 apr_0 aug_20 oct_10",
          "mar_1+ apr_10+ jul_5+ nov_0+", " jan_20 jan_1", " 20"},

@@ -80,6 +80,18 @@ inline void PrepareSession(Session& s, ScriptedHost& host, int dealSpeed = 1) {
     s.options.DealSpeed = static_cast<std::int16_t>(dealSpeed);
 }
 
+// A session as the tests use it, with the options given, that has dealt a new game from the seed.
+struct Dealt {
+    explicit Dealt(std::uint64_t seed, const GameOptions& options = {}) {
+        s.options = options;
+        PrepareSession(s, host);
+        s.game.Rng = Random(seed);
+        NewGame(s);
+    }
+    ScriptedHost host;
+    Session s{host};
+};
+
 // A session on a cleared table with the deck in order, for tests of the grids and melds.
 class GridTest : public ::testing::Test {
 protected:
