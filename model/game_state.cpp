@@ -65,7 +65,8 @@ private:
 
 // The first `count` slots hold cards in sort order and the rest are empty.
 template <int N>
-bool RowInOrder(const OneBased<CardName, N>& row, int count, CardCount& cards) {
+[[gnu::always_inline]] inline bool RowInOrder(const OneBased<CardName, N>& row, int count,
+                                              CardCount& cards) {
     if (count < 0 || count > N) return false;
     int previousKey = 0;
     for (int slot = 1; slot <= count; ++slot) {
