@@ -7,12 +7,11 @@
 namespace vm {
 namespace {
 
+using test::DownSound;
 using test::Dump;
 using test::Names;
 using test::Shown;
 using test::Split;
-
-const std::string Down = "Sound /prog/Card_down.wav";
 
 test::Layout ComputerToMove(test::Layout layout) {
     layout.player = Split("oct_1 oct_0");
@@ -38,8 +37,8 @@ TEST(ComputerTurn, TheLightPairOutscoresTheRibbonPairAndIsRevealedDuringThePause
     for (bool debug : {false, true}) {
         SCOPED_TRACE(debug);
         const CpuTurn t({.cpu = Split("jan_20 feb_0"), .desk = Split("jan_1 feb_5")}, debug);
-        Names calls = {"Pause 1", "Play 2 jan_20.bmp jan_1.bmp", Down, "Pause 1",
-                       Down,      "Draw 2 sep_1.bmp -"};
+        Names calls = {"Pause 1", "Play 2 jan_20.bmp jan_1.bmp", DownSound, "Pause 1",
+                       DownSound, "Draw 2 sep_1.bmp -"};
         if (debug) calls.insert(calls.begin(), "Dump");
         EXPECT_EQ(t.host.Calls, calls);
         // Framed and face up for the pause, nothing clickable; then taken and scored.

@@ -10,12 +10,11 @@
 namespace vm {
 namespace {
 
+using test::DownSound;
 using test::Names;
 using test::Shown;
 using test::Split;
-
-const std::string Up = "Sound /prog/Card_up.wav";
-const std::string Down = "Sound /prog/Card_down.wav";
+using test::UpSound;
 
 // Hand: 1 jan_20 (one match), 2 mar_1 (none), 3 apr_10 (two), 4 jul_5, 5 nov_0 (none).
 // Desk: 1 jan_1, 2 apr_5, 3 apr_0, 4 aug_20, 5 oct_10. The human draws may_0 next, which
@@ -66,7 +65,7 @@ TEST(HumanPlay, EachOutcomeTakesItsCardsWithItsSoundsAndLeavesNothingFramed) {
         const char *desk, *hand, *taken, *score;
     };
     const Case cases[] = {
-        {"H0: no match, one down sound", 2, 4, 0, Names{Down, "Play 1 mar_1.bmp -"},
+        {"H0: no match, one down sound", 2, 4, 0, Names{DownSound, "Play 1 mar_1.bmp -"},
          "jan_1 mar_1 apr_5 apr_0 aug_20 oct_10", "jan_20+ apr_10+ jul_5+ nov_0+", "", " 0"},
         {"H2: one match, the desk card clicked, silent", 1, 0, 1,
          Names{"Play 1 jan_20.bmp jan_1.bmp"}, "apr_5 apr_0 aug_20 oct_10",
@@ -93,8 +92,8 @@ TEST(HumanPlay, OneMatchByTheHandCardStoresTheDeskCardFirst) {
     picHand_MouseMove(t.s, 1);
     picHand_Click(t.s, 1);
     EXPECT_EQ(Names(t.host.Calls.begin(), t.host.Calls.begin() + 7),
-              (Names{Up, Up, "Play 1 jan_20.bmp jan_1.bmp", Down, "Pause 1", Down,
-                     "Draw 1 may_0.bmp -"}));
+              (Names{UpSound, UpSound, "Play 1 jan_20.bmp jan_1.bmp", DownSound, "Pause 1",
+                     DownSound, "Draw 1 may_0.bmp -"}));
     EXPECT_EQ(test::All(t.host.At(0).game.CapturedPiles[1][1]), Split("- - jan_1 -"));
     EXPECT_EQ(Shown(t.host.At(0).view) + t.host.At(0).view.lblPlayer,
               "comp back | desk apr_5+ apr_0 aug_20 oct_10 | hand jan_20+ mar_1+ apr_10+ jul_5+ "

@@ -7,12 +7,11 @@
 namespace vm {
 namespace {
 
+using test::DownSound;
 using test::Names;
 using test::Shown;
 using test::Split;
-
-const std::string Up = "Sound /prog/Card_up.wav";
-const std::string Down = "Sound /prog/Card_down.wav";
+using test::UpSound;
 
 test::Layout WithHands(test::Layout layout) {
     layout.player = Split("nov_1 nov_0");
@@ -35,7 +34,7 @@ struct Draw : test::OnTable {
 
 TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndTheLastEndsThePile) {
     Draw d({.desk = Split("jan_1 aug_20"), .pile = Split("mar_5"), .rest = test::Rest::HumanGrid});
-    EXPECT_EQ(d.host.Calls, (Names{Down, "Pause 2", Down, "Draw 1 mar_5.bmp -"}));
+    EXPECT_EQ(d.host.Calls, (Names{DownSound, "Pause 2", DownSound, "Draw 1 mar_5.bmp -"}));
     EXPECT_EQ(Shown(d.host.At(1).view),
               "comp back back | desk jan_1 aug_20 | hand nov_1 nov_0 | pile mar_5 - | taken");
     EXPECT_EQ(Shown(d.s.view),
@@ -56,7 +55,7 @@ TEST(PileDraw, ACaptureGoesToTheDrawersGridAndOnlyTheHumansToTheMonthPiles) {
         SCOPED_TRACE(side);
         const bool human = side == HumanSide;
         const Draw d({.desk = Split("feb_5 jul_10"), .pile = Split("jul_0"), .turnSide = side});
-        EXPECT_EQ(d.host.Calls, (Names{Down, "Pause 2", Up,
+        EXPECT_EQ(d.host.Calls, (Names{DownSound, "Pause 2", UpSound,
                                        "Draw " + std::to_string(side) + " jul_0.bmp jul_10.bmp"}));
         EXPECT_EQ(Shown(d.host.At(1).view),
                   std::string("comp back back | desk feb_5 jul_10* | hand nov_1 nov_0 | pile ") +
@@ -92,7 +91,7 @@ TEST(PileDraw, OfTwoMatchesTheMoreValuableThenTheLowerSlotIsTaken) {
         SCOPED_TRACE(c.desk);
         const Draw d({.desk = Split(c.desk), .pile = Split(c.next), .turnSide = c.side}, true);
         // The dump comes before the choice is shown and paused on.
-        EXPECT_EQ(d.host.Calls, (Names{Down, "Dump", "Pause 2", Up,
+        EXPECT_EQ(d.host.Calls, (Names{DownSound, "Dump", "Pause 2", UpSound,
                                        "Draw " + std::to_string(c.side) + " " + Split(c.next)[0] +
                                            " " + Split(c.taken)[0]}));
         if (*c.dump) {
@@ -108,7 +107,7 @@ TEST(PileDraw, AMeldCompletedByAPileCardIsAnnouncedBeforeTheDrawEnds) {
                   .turnSide = ComputerSide});
     const std::string text = "Computer has Akai Tan (Red Tanzaku Strips), +30 points";
     EXPECT_EQ(d.host.Calls,
-              (Names{Down, "Pause 2", Up, "Meld " + text, "Draw 2 feb_0.bmp feb_5.bmp"}));
+              (Names{DownSound, "Pause 2", UpSound, "Meld " + text, "Draw 2 feb_0.bmp feb_5.bmp"}));
     EXPECT_EQ(d.s.view.lblCPU, " 45");
     EXPECT_EQ(test::Entries(d.host.Melds.at(0)),
               test::MeldEntries("jan_5 feb_5 mar_5", text, "30"));

@@ -71,6 +71,10 @@ inline std::string Dump(const std::string& filled) {
 // A seed whose first deal is accepted at once, the human moving first.
 inline constexpr std::uint64_t HumanFirstSeed = 3;
 
+// What the scripted host records for the two card sounds of a prepared session.
+inline const std::string UpSound = "Sound /prog/Card_up.wav";
+inline const std::string DownSound = "Sound /prog/Card_down.wav";
+
 // A session as the tests use it: default options (sounds on, marked cards, no debugging),
 // no real waiting, no files written.
 inline void PrepareSession(Session& s, ScriptedHost& host, int dealSpeed = 1) {
