@@ -16,32 +16,22 @@
 namespace vm::test {
 namespace {
 
-// Runs `action` once, inside the first pause in which `when` holds, then lets the pauses
-// end: deals at the fast speed and, if the human moves first, plays one card so that the
-// computer's turn runs.
+// Deals at the fast speed and runs `action` once, inside the first pause in which `when` holds;
+// if the human moves first, plays one card of theirs so that the computer's turn runs.
 void DuringAPause(WindowFixture& table, const std::function<bool()>& when,
                   const std::function<void()>& action) {
-    qint64 now = 0;
     bool done = false;
-    PauseLoops& pauses = table.form().pauses();
-    pauses.setClock([&now] { return now; });
-    QTimer step;  // each turn of the nested event loop, the pause's clock moves on
-    QObject::connect(&step, &QTimer::timeout, [&] {
-        if (!pauses.pausing() || QApplication::activeModalWidget())
-            return;
+    table.duringPauses([&] {
         if (!done && when()) {
             done = true;
             action();
         }
-        now += 100;
-        pauses.clockMoved();
     });
-    step.start(0);
     table.session().options.DealSpeed = 1;
     table.action("mnuNew")->trigger();
     if (!done)
         table.playOneCard();
-    pauses.setClock({});  // `now` ends here
+    table.duringPauses({});
     ASSERT_TRUE(done);
 }
 
@@ -158,84 +148,61 @@ TEST(Pauses, ClosingDuringAPauseClosesCleanlyAndSavesTheOptionsAndTheHighScores)
     EXPECT_EQ(table.session().highScores[1].Score, best.Score);
 }
 
-class Monkey {
-  public:
-    Monkey(WindowFixture& table, unsigned seed) : m_table(table), m_random(seed) {
-        m_table.dialogs().answerWith([this](QWidget* dialog) {
-            if (dialog->windowTitle() == "Abort!")
-                DialogAnswerer::pressButton(dialog, chance(2) ? "Yes" : "No");
-            else
-                DialogAnswerer::pressDefault(dialog);
-        });
-    }
-    ~Monkey() { m_table.dialogs().answerWith({}); }
+// Random events of every kind, all drawn from one generator.
+struct Monkey {
+    WindowFixture& table;
+    std::mt19937 random;
+    int events = 0, eventsInside = 0, closes = 0;
 
-    // One random event of any kind.
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     void act() {
         ++events;
         const int kind = pick(14);
-        if (kind == 12 && chance(4)) {
+        if (kind == 12 && pick(4) == 0) {
             ++closes;  // the next run starts over the same folder
-            m_table.form().close();
+            table.form().close();
         } else if (kind < 4 || kind == 12) {
-            if (CardWidget* place = m_table.hand(pick(10) + 1); place->isVisible())
+            if (CardWidget* place = table.hand(pick(10) + 1); place->isVisible())
                 WindowFixture::hover(place);
         } else if (kind < 8) {
             static const std::pair<const char*, int> groups[] = {
                 {"picHand", 10}, {"picDesk", 16}, {"picComp", 10}, {"picPile", 2}, {"picMar", 4}};
             const auto& [prefix, count] = groups[pick(5)];
             if (CardWidget* place =
-                    m_table.place(QStringLiteral("%1_%2").arg(prefix).arg(pick(count) + 1));
+                    table.place(QStringLiteral("%1_%2").arg(prefix).arg(pick(count) + 1));
                 place->isVisible())
                 WindowFixture::click(place);
         } else if (kind < 12) {
             static const char* const commands[] = {
                 "mnuNew", "mnuAbort", "mnuPlayMatch", "mnuCPUMatch", "mnuDealPile",
                 "mnuNew", "mnuAbort", "mnuDebug",     "mnuSuit",     "mnuHighScores"};
-            m_table.action(commands[pick(10)])->trigger();
+            table.action(commands[pick(10)])->trigger();
         } else {
-            m_table.playOneCard(pick(10) + 1);  // so that the events meet every stage
+            table.playOneCard(pick(10) + 1);  // so that the events meet every stage
         }
     }
-    // Inside a pause: another event, or the pause's clock moves on.
-    void actOrWait(qint64& now) {
-        if (chance(3)) {
-            now += 250;
-            return m_table.form().pauses().clockMoved();
-        }
-        ++eventsInside;
-        act();
-    }
-
-    int events = 0, eventsInside = 0, closes = 0;
-
-  private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    bool chance(int oneIn) { return pick(oneIn) == 0; }
-
-    WindowFixture& m_table;
-    std::mt19937 m_random;
 };
 
-// Runs the monkey for `events` events at the given deal speed; inside pauses it acts from a
-// timer, as a player would from the menus, on a clock that moves only when it says.
+// Runs the monkey for `events` events at the given deal speed. Inside pauses it acts on two
+// of three turns of their clock, as a player would from the menus.
 void RunMonkey(unsigned fallbackSeed, int speed, int events, int eventsInside) {
     const QByteArray given = qgetenv("VELMORIA_MONKEY_SEED");
     const unsigned seed = given.isEmpty() ? fallbackSeed : given.toUInt();
     WindowFixture table;
-    Monkey monkey(table, seed);
-    table.session().game.Rng = Random(seed);  // the deals too, not the time of day
-    qint64 now = 0;
-    QTimer inside;
-    QObject::connect(&inside, &QTimer::timeout, [&] {
-        // A dialog is the answerer's; acting beside it would depend on which timer is first.
-        if (table.form().isVisible() && table.form().pauses().pausing() &&
-            !QApplication::activeModalWidget())
-            monkey.actOrWait(now);
+    Monkey monkey{table, std::mt19937(seed)};
+    table.dialogs().answerWith([&monkey](QWidget* dialog) {
+        if (dialog->windowTitle() == "Abort!")
+            return DialogAnswerer::pressButton(dialog, monkey.pick(2) ? "Yes" : "No");
+        DialogAnswerer::pressDefault(dialog);
     });
-    inside.start(0);
+    table.duringPauses([&monkey] {
+        if (monkey.pick(3) > 0) {
+            ++monkey.eventsInside;
+            monkey.act();
+        }
+    });
+    table.session().game.Rng = Random(seed);  // the deals too, not the time of day
     while (monkey.events < events) {
-        table.form().pauses().setClock([&now] { return now; });
         table.session().options.DealSpeed = speed;
         SCOPED_TRACE(testing::Message()
                      << "VELMORIA_MONKEY_SEED=" << seed << ", event " << monkey.events + 1);

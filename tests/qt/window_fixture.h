@@ -145,6 +145,9 @@ class WindowFixture {
         build();
     }
 
+    // From here on `inside` acts at each turn of a pause's event loop, before the clock moves.
+    void duringPauses(std::function<void()> inside) { m_inside = std::move(inside); }
+
     QAction* action(const char* name) { return m_form->findChild<QAction*>(name); }
     CardWidget* place(const QString& name) { return m_form->findChild<CardWidget*>(name); }
     CardWidget* hand(int k) { return place(QStringLiteral("picHand_%1").arg(k)); }
@@ -199,6 +202,19 @@ class WindowFixture {
         m_form = std::make_unique<Form1>(m_folders, m_music);
         session().options.DealSpeed = 0;
         session().options.SoundEffectsOn = false;
+        // The pauses go by a clock that moves 100 ms at each turn of their event loop while no
+        // dialog is open: no test waits on the wall clock.
+        PauseLoops& pauses = m_form->pauses();
+        pauses.setClock([this] { return m_now; });
+        QObject::connect(&m_tick, &QTimer::timeout, m_form.get(), [this, &pauses] {
+            if (!pauses.pausing() || QApplication::activeModalWidget())
+                return;
+            if (m_inside)
+                m_inside();
+            m_now += 100;
+            pauses.clockMoved();
+        });
+        m_tick.start(0);
         m_form->show();
     }
 
@@ -207,6 +223,9 @@ class WindowFixture {
     DataFolders m_folders;
     SilentMusic m_music;
     DialogAnswerer m_dialogs;
+    qint64 m_now = 0;
+    QTimer m_tick;
+    std::function<void()> m_inside;
     std::unique_ptr<Form1> m_form;
 };
 
