@@ -19,6 +19,9 @@ TEST(KeyboardPlay, AWholeGameFromCtrlNToTheHighScoresByKeysAloneWithTheRulesBesi
     table.dialogs().answerWith([&](QWidget* dialog) {
         if (dialog->windowTitle() != "Velmoria Scoreboard")
             return Press(dialog, Qt::Key_Return);
+        // The table shows the final scores the scoreboard totals, e.g. " 35" of "Loser  35".
+        EXPECT_TRUE(LabelText(dialog, "lblPlayerTotal").endsWith(table.label("lblPlayer")));
+        EXPECT_TRUE(LabelText(dialog, "lblCPUTotal").startsWith(table.label("lblCPU")));
         Press(dialog, Qt::Key_F1);
         rules = table.form().findChild<QTextBrowser*>();
         EXPECT_TRUE(rules && rules->isVisible() && dialog->isVisible());
@@ -33,6 +36,7 @@ TEST(KeyboardPlay, AWholeGameFromCtrlNToTheHighScoresByKeysAloneWithTheRulesBesi
     }
     ASSERT_FALSE(table.session().game.GameInProgress);
     EXPECT_EQ(table.dialogs().seen().last(), "High Score Table");
+    EXPECT_TRUE(table.tableIsIdle());
     EXPECT_TRUE(rules && rules->parentWidget() == &table.form());  // they outlive the dialog
 }
 
