@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextBrowser>
 
 #include "records/high_scores_file.h"
 #include "ui/qt/debugger_dialog.h"
@@ -140,22 +138,6 @@ TEST(Dialogs, AboutSaysSystemInformationIsUnavailableWithoutATool) {
                                   "Japanese Flower Cards", "OK", "&System Info...", "Velmoria",
                                   "System Information Is Unavailable At This Time"}));
     EXPECT_TRUE(aboutStayed);
-}
-
-TEST(Dialogs, RulesOpenBesideTheGameOrSayTheyAreMissing) {
-    WindowFixture table;
-    const QString rules = table.folder() + "VELMORIA.HLP";
-    ASSERT_TRUE(QFile::rename(rules, rules + ".away"));
-    table.action("mnuRules")->trigger();
-    EXPECT_EQ(table.dialogs().seen().size(), 1) << "a notice, not a crash";
-    EXPECT_EQ(table.form().findChild<QTextBrowser*>("helpViewer"), nullptr);
-
-    ASSERT_TRUE(QFile::rename(rules + ".away", rules));
-    table.action("mnuRules")->trigger();
-    auto* viewer = table.form().findChild<QTextBrowser*>("helpViewer");
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->isVisible());
-    EXPECT_TRUE(viewer->toPlainText().contains("Contents"));
 }
 
 TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) {

@@ -11,7 +11,6 @@
 #include <QTextBrowser>
 #include <algorithm>
 
-#include "model/game_state.h"
 #include "rules/matching.h"
 #include "window_fixture.h"
 
@@ -21,7 +20,7 @@ namespace {
 const char* const DebugItems[] = {"mnuSep6", "mnuPlayMatch", "mnuCPUMatch", "mnuSep5",
                                   "mnuDealPile"};
 
-TEST(Form1, StartsAsAFixedSizeIdleTableUnderItsFourMenus) {
+TEST(Form1, StartsIdleUnderItsFourMenusWhoseKeysDoWhatTheirItemsDo) {
     WindowFixture table;
     Form1& form = table.form();
     EXPECT_EQ(form.windowTitle(), "Velmoria");
@@ -32,56 +31,56 @@ TEST(Form1, StartsAsAFixedSizeIdleTableUnderItsFourMenus) {
         menus << top->text();
     EXPECT_EQ(menus, (QStringList{"File", "Options", "View", "Help"}));
     EXPECT_TRUE(table.tableIsIdle());
-    EXPECT_EQ(table.label("lblPlayer"), " 0");
     EXPECT_EQ(table.label("lblJune"), "June - Botan (Peony)");
     EXPECT_EQ(table.place("picHand_10")->geometry(), QRect(200, 468, 45, 73));
     EXPECT_EQ(table.place("picJul_4")->geometry(), QRect(744, 16, 45, 73));
-}
 
-TEST(Form1, TheMenuKeysDoWhatTheirItemsDo) {
-    WindowFixture table;
-    QWidget* form = &table.form();
-    GameOptions& options = table.session().options;
-    Press(form, Qt::CTRL | Qt::Key_N);
+    Press(&form, Qt::CTRL | Qt::Key_N);
     EXPECT_TRUE(table.session().game.GameInProgress);
+    // Each key opens its dialog, answered with its default button, or flips its item's mark.
     const struct {
         QKeyCombination key;
         const char* dialog;
-    } dialogs[] = {{Qt::CTRL | Qt::Key_A, "Abort!"},
-                   {Qt::CTRL | Qt::Key_H, "High Score Table"},
-                   {Qt::CTRL | Qt::Key_M, "Background Music"}};
-    for (const auto& [key, dialog] : dialogs) {
+        const char* item;
+    } keys[] = {{Qt::CTRL | Qt::Key_A, "Abort!", nullptr},
+                {Qt::CTRL | Qt::Key_H, "High Score Table", nullptr},
+                {Qt::CTRL | Qt::Key_M, "Background Music", nullptr},
+                {Qt::CTRL | Qt::Key_S, nullptr, "mnuSound"},
+                {Qt::CTRL | Qt::Key_B, nullptr, "mnuMusic"}};
+    for (const auto& [key, dialog, item] : keys) {
         table.dialogs().clearSeen();
-        Press(form, key);
-        EXPECT_EQ(table.dialogs().seen(), QStringList{dialog});
+        const bool marked = item && table.action(item)->isChecked();
+        Press(&form, key);
+        EXPECT_EQ(table.dialogs().seen(), dialog ? QStringList{dialog} : QStringList{});
+        if (item) {
+            EXPECT_NE(table.action(item)->isChecked(), marked) << item;
+        }
     }
     EXPECT_TRUE(table.session().game.GameInProgress) << "Abort answered No";
-
-    const bool sound = table.action("mnuSound")->isChecked();
-    const bool music = table.action("mnuMusic")->isChecked();
-    Press(form, Qt::CTRL | Qt::Key_S);
-    Press(form, Qt::CTRL | Qt::Key_B);
-    EXPECT_EQ(options.SoundEffectsOn, !sound);
-    EXPECT_EQ(options.BackgroundMusicOn, !music);
-    EXPECT_EQ(table.action("mnuSound")->isChecked(), !sound);
     table.action("mnuModerate")->trigger();
     EXPECT_TRUE(table.action("mnuModerate")->isChecked());
     EXPECT_FALSE(table.action("mnuSlow")->isChecked());
-    Press(form, Qt::CTRL | Qt::Key_O);
+    Press(&form, Qt::CTRL | Qt::Key_O);
     QFile ini(table.folder() + "VELMORIA.INI");
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    const QByteArray saved = ini.readAll();
-    EXPECT_TRUE(
-        saved.contains(sound ? "[speed]=2\r\n[sound]=off\r\n" : "[speed]=2\r\n[sound]=on\r\n"))
-        << saved.toStdString();
+    EXPECT_TRUE(ini.readAll().contains("[speed]=2\r\n"));
 
-    Press(form, Qt::Key_F1);
-    auto* rules = form->findChild<QTextBrowser*>("helpViewer");
-    ASSERT_NE(rules, nullptr);
-    EXPECT_TRUE(rules->isVisible());
-    rules->close();
-    Press(form, Qt::CTRL | Qt::Key_X);
-    EXPECT_FALSE(form->isVisible());
+    // The rules open beside the game, or a notice says they are missing.
+    const QString rules = table.folder() + "VELMORIA.HLP";
+    ASSERT_TRUE(QFile::rename(rules, rules + ".away"));
+    table.dialogs().clearSeen();
+    Press(&form, Qt::Key_F1);
+    EXPECT_EQ(table.dialogs().seen().size(), 1) << "a notice, not a crash";
+    EXPECT_EQ(form.findChild<QTextBrowser*>("helpViewer"), nullptr);
+    ASSERT_TRUE(QFile::rename(rules + ".away", rules));
+    Press(&form, Qt::Key_F1);
+    auto* viewer = form.findChild<QTextBrowser*>("helpViewer");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->toPlainText().contains("Contents"));
+    viewer->close();
+    Press(&form, Qt::CTRL | Qt::Key_X);
+    EXPECT_FALSE(form.isVisible());
 }
 
 // Scores of three digits are common; a score label shows the longest, sign and all, whole and
@@ -108,59 +107,42 @@ TEST(Form1, ScoreLabelsShowThreeDigitScoresWhole) {
                          .intersects(Child<QLabel>(&table.form(), turns)->geometry()));
 }
 
-TEST(Form1, NewDealsTenEightTenWithTheComputersCardsFaceDownOrFaceUpInDebug) {
-    for (const bool debug : {false, true}) {
-        SCOPED_TRACE(debug ? "debug" : "plain");
-        WindowFixture table;
-        Session& session = table.session();
-        if (debug)
-            table.action("mnuDebug")->trigger();
-        EXPECT_EQ(table.action("mnuDebug")->isChecked(), debug);
-        for (const char* name : DebugItems)
-            EXPECT_EQ(table.action(name)->isVisible(), debug) << name;
-        table.action("mnuNew")->trigger();
-        EXPECT_TRUE(table.action("mnuAbort")->isEnabled());
-        ASSERT_TRUE(session.game.PlayerMayAct);
-
-        // Whoever moved first, the human is now to play with a full hand.
-        const int compCards = table.visibleCount("picComp", 10);
-        EXPECT_EQ(table.visibleCount("picHand", 10), 10);
-        EXPECT_TRUE(compCards == 10 || compCards == 9) << compCards;
-        if (compCards == 10) {
-            EXPECT_EQ(table.visibleCount("picDesk", 16), 8);
-        }
-        for (int k = 1; k <= 10; ++k) {
-            EXPECT_EQ(table.hand(k)->picture(), session.game.PlayerHand[k]) << k;
-            if (table.comp(k)->isVisible()) {
-                EXPECT_EQ(table.comp(k)->picture(),
-                          debug ? session.game.CPUHand[k] : session.options.CardBackFile);
-                EXPECT_FALSE(table.comp(k)->acceptsClicks());
-            }
-        }
-    }
-}
-
-TEST(Form1, PointingMarksACardAndExactlyItsMatchesAndAClickPlaysIt) {
+// What is dealt, and whether the computer's hand shows, is the core's; the window shows every
+// place as the core's view has it, the debug items when Debug is on, and passes clicks in.
+TEST(Form1, TheTableShowsTheCoresViewAndAClickOnAHandCardPlaysIt) {
     WindowFixture table;
+    const auto debugItemsShown = [&table] {
+        int shown = 0;
+        for (const char* name : DebugItems)
+            shown += table.action(name)->isVisible();
+        return shown;
+    };
+    EXPECT_EQ(debugItemsShown(), 0);
+    table.action("mnuDebug")->trigger();
+    EXPECT_EQ(debugItemsShown(), 5);
     table.action("mnuNew")->trigger();
-    Game& game = table.session().game;
-    ASSERT_TRUE(game.PlayerMayAct);
-    WindowFixture::hover(table.hand(1));
-    for (int d = 1; d <= 16; ++d) {
-        const bool match =
-            table.desk(d)->isVisible() && Month(game.Desk[d]) == Month(game.PlayerHand[1]);
-        EXPECT_EQ(table.session().view.picShape[d], match) << d;
+    EXPECT_TRUE(table.action("mnuAbort")->isEnabled());
+    const TableView& view = table.session().view;
+    const auto shows = [](CardWidget* place, const CardPlace& shown) {
+        return place->isVisible() == shown.Visible && place->acceptsClicks() == shown.Enabled &&
+               place->picture() == shown.Picture;
+    };
+    for (int k = 1; k <= 16; ++k) {
+        EXPECT_TRUE(shows(table.desk(k), view.picDesk[k])) << k;
+        EXPECT_TRUE(k > 10 || (shows(table.hand(k), view.picHand[k]) &&
+                               shows(table.comp(k), view.picComp[k])))
+            << k;
     }
-    const int pileBefore = game.PilePosition;
+    const Game& game = table.session().game;
+    const int pile = game.PilePosition;
     ASSERT_TRUE(table.playOneCard());
-    EXPECT_EQ(game.PilePosition, pileBefore + 2) << "one draw for each side";
-    EXPECT_TRUE(game.PlayerMayAct);
+    EXPECT_EQ(game.PilePosition, pile + 2) << "one draw for each side";
     EXPECT_EQ(table.visibleCount("picHand", 10), 9);
-    EXPECT_TRUE(IsConsistent(game));
 }
 
+// Pointing at a card whose month lies twice on the desk marks both; only a click on one of
+// them plays it.
 TEST(Form1, ATwoMatchCardWaitsForAClickOnAMarkedDeskCard) {
-    // Deal until the human holds a card whose month lies twice on the desk.
     WindowFixture table;
     Game& game = table.session().game;
     int twoMatch = 0;
@@ -196,10 +178,11 @@ TEST(Form1, ATwoMatchCardWaitsForAClickOnAMarkedDeskCard) {
     EXPECT_EQ(game.CapturedPiles[1][Month(taken)][MonthRank(game.CardTable, taken)], taken);
 }
 
+// Abort between turns; Abort during a pause is checked with the pauses.
 TEST(Form1, AbortAsksWithNoAsTheDefaultAndYesClearsTheTable) {
     WindowFixture table;
     table.action("mnuNew")->trigger();
-    const TableView dealt = table.session().view;
+    table.dialogs().clearSeen();  // a re-deal's notice
     table.dialogs().answerWith([](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(box, nullptr);
@@ -207,17 +190,10 @@ TEST(Form1, AbortAsksWithNoAsTheDefaultAndYesClearsTheTable) {
         EXPECT_EQ(box->icon(), QMessageBox::Critical);
         EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()),
                   box->button(QMessageBox::No));
-        DialogAnswerer::pressDefault(dialog);
+        DialogAnswerer::pressButton(box, "Yes");
     });
     table.action("mnuAbort")->trigger();
-    EXPECT_EQ(table.session().view, dealt) << "No leaves everything";
-    EXPECT_TRUE(table.session().game.GameInProgress);
-
-    table.dialogs().clearSeen();
-    table.dialogs().answerWith([](QWidget* box) { DialogAnswerer::pressButton(box, "Yes"); });
-    table.action("mnuAbort")->trigger();
     ASSERT_EQ(table.dialogs().seen(), QStringList{"Abort!"});
-    EXPECT_FALSE(table.session().game.GameInProgress);
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblCards_1"), "0");
 }
