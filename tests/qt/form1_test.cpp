@@ -1,24 +1,25 @@
-// The main window at rest and under single commands: its menus and their keys, the deal,
-// pointing and clicking, Abort, and how cards are drawn. The rules behind them are the
-// core's and tested there.
+// The main window: its menus and their keys, the table as the core's view has it, pointing,
+// clicking and keys passed in, Abort, how cards are drawn, and the table as a screen reader
+// reads it. The rules behind them are the core's and tested there.
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QFontMetrics>
 #include <QMenuBar>
-#include <QPainter>
 #include <QTextBrowser>
 #include <algorithm>
 
-#include "rules/matching.h"
+#include "model/spoken_names.h"
 #include "window_fixture.h"
+
+// The core's table layouts name variables `slots`, which Qt's keyword of that name would erase.
+#undef slots
+#include "tests/support/fixed_table.h"
 
 namespace vm::test {
 namespace {
-
-const char* const DebugItems[] = {"mnuSep6", "mnuPlayMatch", "mnuCPUMatch", "mnuSep5",
-                                  "mnuDealPile"};
 
 TEST(Form1, StartsIdleUnderItsFourMenusWhoseKeysDoWhatTheirItemsDo) {
     WindowFixture table;
@@ -32,7 +33,6 @@ TEST(Form1, StartsIdleUnderItsFourMenusWhoseKeysDoWhatTheirItemsDo) {
     EXPECT_EQ(menus, (QStringList{"File", "Options", "View", "Help"}));
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblJune"), "June - Botan (Peony)");
-    EXPECT_EQ(table.place("picHand_10")->geometry(), QRect(200, 468, 45, 73));
     EXPECT_EQ(table.place("picJul_4")->geometry(), QRect(744, 16, 45, 73));
 
     Press(&form, Qt::CTRL | Qt::Key_N);
@@ -58,8 +58,6 @@ TEST(Form1, StartsIdleUnderItsFourMenusWhoseKeysDoWhatTheirItemsDo) {
     }
     EXPECT_TRUE(table.session().game.GameInProgress) << "Abort answered No";
     table.action("mnuModerate")->trigger();
-    EXPECT_TRUE(table.action("mnuModerate")->isChecked());
-    EXPECT_FALSE(table.action("mnuSlow")->isChecked());
     Press(&form, Qt::CTRL | Qt::Key_O);
     QFile ini(table.folder() + "VELMORIA.INI");
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
@@ -71,7 +69,6 @@ TEST(Form1, StartsIdleUnderItsFourMenusWhoseKeysDoWhatTheirItemsDo) {
     table.dialogs().clearSeen();
     Press(&form, Qt::Key_F1);
     EXPECT_EQ(table.dialogs().seen().size(), 1) << "a notice, not a crash";
-    EXPECT_EQ(form.findChild<QTextBrowser*>("helpViewer"), nullptr);
     ASSERT_TRUE(QFile::rename(rules + ".away", rules));
     Press(&form, Qt::Key_F1);
     auto* viewer = form.findChild<QTextBrowser*>("helpViewer");
@@ -107,82 +104,58 @@ TEST(Form1, ScoreLabelsShowThreeDigitScoresWhole) {
                          .intersects(Child<QLabel>(&table.form(), turns)->geometry()));
 }
 
-// What is dealt, and whether the computer's hand shows, is the core's; the window shows every
-// place as the core's view has it, the debug items when Debug is on, and passes clicks in.
-TEST(Form1, TheTableShowsTheCoresViewAndAClickOnAHandCardPlaysIt) {
+// The window shows every place as the core's view has it and passes pointing and clicks in: a
+// card with one match is played by its click; one whose month lies twice on the desk waits for
+// a click on one of the two it marks. Abort asks, No being the default, and Yes clears the
+// table.
+TEST(Form1, ShowsTheCoresViewTakesPointingAndClicksAndAsksBeforeAnAbort) {
     WindowFixture table;
-    const auto debugItemsShown = [&table] {
-        int shown = 0;
-        for (const char* name : DebugItems)
-            shown += table.action(name)->isVisible();
-        return shown;
-    };
-    EXPECT_EQ(debugItemsShown(), 0);
+    Session& session = table.session();
+    const Game& game = session.game;
+    EXPECT_FALSE(table.action("mnuDealPile")->isVisible());
     table.action("mnuDebug")->trigger();
-    EXPECT_EQ(debugItemsShown(), 5);
-    table.action("mnuNew")->trigger();
-    EXPECT_TRUE(table.action("mnuAbort")->isEnabled());
-    const TableView& view = table.session().view;
+    for (const char* name : {"mnuSep6", "mnuPlayMatch", "mnuCPUMatch", "mnuSep5", "mnuDealPile"})
+        EXPECT_TRUE(table.action(name)->isVisible()) << name;
+    // Neither the computer's discard nor the pile's first two cards take a March card.
+    SetUpTable(session, {.player = Split("feb_0 mar_0"),
+                         .cpu = Split("nov_0 nov_1"),
+                         .desk = Split("feb_1 mar_1 mar_5 apr_0"),
+                         .pile = Split("dec_0 dec_5")});
+    NextTurn(session);
+    table.form().renderView();
+    const int pile = game.PilePosition;
+    WindowFixture::hover(table.hand(1));
+    WindowFixture::click(table.hand(1));
+    EXPECT_EQ(game.PilePosition, pile + 2) << "one draw for each side";
+
+    WindowFixture::hover(table.hand(1));
+    WindowFixture::click(table.hand(1));
+    EXPECT_EQ(game.PilePosition, pile + 2) << "nothing happens before the desk click";
     const auto shows = [](CardWidget* place, const CardPlace& shown) {
         return place->isVisible() == shown.Visible && place->acceptsClicks() == shown.Enabled &&
                place->picture() == shown.Picture;
     };
-    for (int k = 1; k <= 16; ++k) {
-        EXPECT_TRUE(shows(table.desk(k), view.picDesk[k])) << k;
-        EXPECT_TRUE(k > 10 || (shows(table.hand(k), view.picHand[k]) &&
-                               shows(table.comp(k), view.picComp[k])))
-            << k;
-    }
-    const Game& game = table.session().game;
-    const int pile = game.PilePosition;
-    ASSERT_TRUE(table.playOneCard());
-    EXPECT_EQ(game.PilePosition, pile + 2) << "one draw for each side";
-    EXPECT_EQ(table.visibleCount("picHand", 10), 9);
-}
-
-// Pointing at a card whose month lies twice on the desk marks both; only a click on one of
-// them plays it.
-TEST(Form1, ATwoMatchCardWaitsForAClickOnAMarkedDeskCard) {
-    WindowFixture table;
-    Game& game = table.session().game;
-    int twoMatch = 0;
-    for (int attempt = 0; attempt < 200 && twoMatch == 0; ++attempt) {
-        game.Rng = Random(1000 + attempt);
-        table.action("mnuNew")->trigger();
-        for (int k = 1; k <= 10 && twoMatch == 0; ++k) {
-            if (game.PlayerMayAct && !game.PlayerHand[k].empty() &&
-                FindDeskMatches(game, Month(game.PlayerHand[k])) == 2)
-                twoMatch = k;
-        }
-    }
-    ASSERT_NE(twoMatch, 0);
-    const int pile = game.PilePosition;
-    WindowFixture::hover(table.hand(twoMatch));
-    WindowFixture::click(table.hand(twoMatch));
-    EXPECT_EQ(game.PilePosition, pile) << "nothing happens before the desk click";
-
     int chosen = 0, unmarked = 0;
-    for (int d = 1; d <= 16; ++d) {
-        if (table.desk(d)->isVisible()) {
-            int& which = table.desk(d)->acceptsClicks() ? chosen : unmarked;
-            which = which ? which : d;
+    for (int k = 1; k <= 16; ++k) {
+        EXPECT_TRUE(shows(table.desk(k), session.view.picDesk[k])) << k;
+        EXPECT_TRUE(k > 10 || (shows(table.hand(k), session.view.picHand[k]) &&
+                               shows(table.comp(k), session.view.picComp[k])))
+            << k;
+        if (table.desk(k)->isVisible()) {
+            int& which = table.desk(k)->acceptsClicks() ? chosen : unmarked;
+            which = which ? which : k;
         }
     }
     ASSERT_NE(chosen, 0);
     ASSERT_NE(unmarked, 0);
     WindowFixture::click(table.desk(unmarked));
-    EXPECT_EQ(game.PilePosition, pile) << "a place that takes no clicks ignores them";
-    const std::string taken = game.Desk[chosen];
+    EXPECT_EQ(game.PilePosition, pile + 2) << "a place that takes no clicks ignores them";
+    const CardName taken = game.Desk[chosen];
     WindowFixture::click(table.desk(chosen));
-    EXPECT_EQ(game.PilePosition, pile + 2);
-    EXPECT_EQ(game.CapturedPiles[1][Month(taken)][MonthRank(game.CardTable, taken)], taken);
-}
+    EXPECT_EQ(game.PilePosition, pile + 4);
+    EXPECT_EQ(game.CapturedPiles[HumanSide][3][MonthRank(game.CardTable, taken)], taken);
 
-// Abort between turns; Abort during a pause is checked with the pauses.
-TEST(Form1, AbortAsksWithNoAsTheDefaultAndYesClearsTheTable) {
-    WindowFixture table;
-    table.action("mnuNew")->trigger();
-    table.dialogs().clearSeen();  // a re-deal's notice
+    table.dialogs().clearSeen();  // the computer's turns, shown in Debug
     table.dialogs().answerWith([](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(box, nullptr);
@@ -198,30 +171,76 @@ TEST(Form1, AbortAsksWithNoAsTheDefaultAndYesClearsTheTable) {
     EXPECT_EQ(table.label("lblCards_1"), "0");
 }
 
+// A 2x screen gets every device pixel of a picture, not a blown-up half; a place whose picture
+// is missing shows an empty outline.
 TEST(Form1, ACardIsDrawnAtTheDevicePixelsOfA2xScreenAndAMissingOneAsAnOutline) {
     WindowFixture table;
     QImage card(90, 146, QImage::Format_RGB32);
     card.fill(Qt::red);
     ASSERT_TRUE(card.save(table.folder() + "red_card.bmp"));
-    // A 2x screen gets every device pixel of the picture, not a blown-up half.
-    const QPixmap shown = CardPixmaps(table.folder()).pixmap("red_card.bmp", {45, 73}, 2.0);
-    EXPECT_EQ(shown.size(), QSize(90, 146));
-    EXPECT_EQ(shown.devicePixelRatio(), 2.0);
+    const QPixmap sharp = CardPixmaps(table.folder()).pixmap("red_card.bmp", {45, 73}, 2.0);
+    EXPECT_EQ(sharp.size(), QSize(90, 146));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
     CardWidget* place = table.place("picJan_1");
     place->setPicture("red_card.bmp");
     place->show();
-    const QImage shot = place->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::red));
+    QImage shot = place->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(22, 36), QColor(Qt::red));
+    place->setPicture("gone.bmp");
+    shot = place->grab().toImage();
+    EXPECT_NE(shot.pixelColor(0, 36), shot.pixelColor(22, 36)) << "the edge is drawn";
+    EXPECT_NE(shot.pixelColor(22, 36), QColor(Qt::red)) << "the inside stays empty";
+}
 
-    const QPixmap missing = CardPixmaps(table.folder()).pixmap("gone.bmp", {45, 73}, 1.0);
-    EXPECT_TRUE(missing.isNull());
-    QImage canvas(45, 73, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
-    paintCard(painter, canvas.rect(), missing);
-    painter.end();
-    EXPECT_NE(canvas.pixelColor(0, 36), QColor(Qt::white)) << "the edge is drawn";
-    EXPECT_EQ(canvas.pixelColor(22, 36), QColor(Qt::white)) << "the inside stays empty";
+// A whole game by keys alone, read through QAccessible as a screen reader reads it, with the
+// rules opened beside the scoreboard. What the keys do and what is said is the core's; here
+// the window passes it on.
+TEST(Form1, AWholeGameByKeysAloneToTheHighScoresAsAScreenReaderReadsIt) {
+    WindowFixture table;
+    QWidget* tableWidget = table.form().centralWidget();
+    const Game& game = table.session().game;
+    QPointer<QTextBrowser> rules;
+    table.dialogs().answerWith([&](QWidget* dialog) {
+        if (dialog->windowTitle() != "Velmoria Scoreboard")
+            return Press(dialog, Qt::Key_Return);
+        // The table shows the final scores the scoreboard totals, e.g. " 35" of "Loser  35".
+        EXPECT_TRUE(LabelText(dialog, "lblPlayerTotal").endsWith(table.label("lblPlayer")));
+        EXPECT_TRUE(LabelText(dialog, "lblCPUTotal").startsWith(table.label("lblCPU")));
+        Press(dialog, Qt::Key_F1);
+        rules = table.form().findChild<QTextBrowser*>();
+        EXPECT_TRUE(rules && rules->isVisible() && dialog->isVisible());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);  // the rules have the focus
+    });
+    Press(tableWidget, Qt::CTRL | Qt::Key_N);
+    Press(tableWidget, Qt::Key_Right);
+    const auto speech = [&](const QString& name) {
+        return QAccessible::queryAccessibleInterface(table.form().findChild<QWidget*>(name));
+    };
+    QAccessibleInterface* first = speech("picHand_1");
+    EXPECT_EQ(first->role(), QAccessible::ListItem);
+    EXPECT_EQ(first->text(QAccessible::Name).toStdString(), SpokenCardName(game.PlayerHand[1]));
+    EXPECT_EQ(first->text(QAccessible::Description),
+              QString("your hand, card 1 of %1").arg(game.HandCount[1]));
+    EXPECT_TRUE(first->state().selected && first->state().focused);
+    for (int d = 1; d <= 16; ++d)
+        EXPECT_EQ(speech(QString("picDesk_%1").arg(d))->state().checked,
+                  table.session().view.picShape[d]);
+    EXPECT_TRUE(speech("picDesk_16")->state().invisible);
+    EXPECT_EQ(speech("picComp_1")->text(QAccessible::Name), "face-down card");
+    EXPECT_EQ(speech("lblPlayer")->text(QAccessible::Name),
+              "your score, " + QString::number(game.PlayerScore));
+    EXPECT_EQ(speech("lblCards_1")->text(QAccessible::Name), "your turns left, 10");
+
+    for (int turn = 1; turn <= 10 && game.GameInProgress; ++turn) {
+        Press(tableWidget, Qt::Key_Left);
+        Press(tableWidget, Qt::Key_Return);
+        if (table.session().view.ChosenDeskSlot > 0)
+            Press(tableWidget, Qt::Key_Space);
+    }
+    ASSERT_FALSE(game.GameInProgress);
+    EXPECT_EQ(table.dialogs().seen().last(), "High Score Table");
+    EXPECT_TRUE(table.tableIsIdle());
+    EXPECT_TRUE(rules && rules->parentWidget() == &table.form());  // they outlive the dialog
 }
 
 }  // namespace

@@ -15,29 +15,17 @@ namespace {
 QListWidget* List(QWidget* dialog) {
     return Child<QListWidget>(dialog, "lvwTrack");
 }
-void ClickRow(QWidget* dialog, int row, bool twice = false) {
-    QListWidget* list = List(dialog);
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    // A real double-click presses first, then reports the double-click.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
 
-// A session as the game has it, over a folder holding the given tracks.
+// A session as the game has it, over the fixture's folder holding the given (empty) tracks.
 class MusicDialogTest : public ::testing::Test {
   protected:
     void UseTracks(const QStringList& names, const char* current = "haiku.mid") {
-        folder = std::make_unique<QTemporaryDir>();
-        for (const QString& name : names) {
-            QFile file(folder->filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-        session.ProgramFolder = folder->path().toStdString() + "/";
+        for (const QString& name : names)
+            ASSERT_TRUE(QFile(table.folder() + name).open(QIODevice::WriteOnly));
         session.options.MusicTrack = current;
         session.music.MusicTrackChanged = false;
     }
-    // Opens the dialog as the menu does and acts on it once it is showing.
+    // Opens the dialog as the menu does, and acts on it once it is showing.
     void ShowAndThen(const std::function<void(QWidget*)>& act) {
         table.dialogs().answerWith([act](QWidget* dialog) {
             act(dialog);
@@ -51,7 +39,6 @@ class MusicDialogTest : public ::testing::Test {
 
     WindowFixture table;
     Session& session = table.session();
-    std::unique_ptr<QTemporaryDir> folder;
 };
 
 TEST_F(MusicDialogTest, OpensOnTheCurrentTrackScrolledIntoView) {
@@ -71,30 +58,41 @@ TEST_F(MusicDialogTest, OpensOnTheCurrentTrackScrolledIntoView) {
     });
 }
 
-TEST_F(MusicDialogTest, OkAndDoubleClickTakeTheClickedTrackAndTheCloseBoxForgetsIt) {
-    const QStringList two = {"haiku.mid", "sakura.mid"};
-    const auto expect = [this](const char* track, bool changed) {
-        EXPECT_EQ(session.options.MusicTrack, track);
-        EXPECT_EQ(session.music.MusicTrackChanged, changed);
-    };
-    UseTracks(two);
-    ShowAndThen([](QWidget* dialog) {
-        ClickRow(dialog, 1);
-        Child<QPushButton>(dialog, "cmdOK")->click();
-    });
-    expect("sakura.mid", true);
-    UseTracks(two);
-    ShowAndThen([](QWidget* dialog) { ClickRow(dialog, 0, true); });
-    expect("haiku.mid", true);  // even on the current track
-    UseTracks(two);
-    ShowAndThen([](QWidget* dialog) {
-        ClickRow(dialog, 1);
-        dialog->close();
-    });
-    expect("haiku.mid", false);
-    UseTracks({});
-    ShowAndThen([](QWidget* dialog) { Child<QPushButton>(dialog, "cmdOK")->click(); });
-    expect("haiku.mid", false);  // an empty list closes without a change
+// Ok and a double-click take the track clicked, even the current one; the close box forgets
+// it; Ok on an empty list closes without a change.
+TEST_F(MusicDialogTest, EachWayOfClosingTakesOrForgetsTheClickedTrack) {
+    enum Way { Ok, DoubleClick, CloseBox };
+    const struct {
+        Way way;
+        int tracks;
+        const char* track;
+        bool changed;
+    } ways[] = {{Ok, 2, "sakura.mid", true},
+                {DoubleClick, 2, "haiku.mid", true},
+                {CloseBox, 2, "haiku.mid", false},
+                {Ok, 0, "haiku.mid", false}};
+    for (const auto& [way, tracks, track, changed] : ways) {
+        for (const char* name : {"haiku.mid", "sakura.mid"})
+            QFile::remove(table.folder() + name);
+        UseTracks(QStringList{"haiku.mid", "sakura.mid"}.first(tracks));
+        ShowAndThen([way](QWidget* dialog) {
+            QListWidget* list = List(dialog);
+            if (list->count() > 0) {
+                const QListWidgetItem* item = list->item(way == DoubleClick ? 0 : 1);
+                const QPoint centre = list->visualItemRect(item).center();
+                // A real double-click presses first, then reports the double-click.
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+                if (way == DoubleClick)
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            }
+            if (way == Ok)
+                Child<QPushButton>(dialog, "cmdOK")->click();
+            else if (way == CloseBox)
+                dialog->close();
+        });
+        EXPECT_EQ(session.options.MusicTrack, track) << way;
+        EXPECT_EQ(session.music.MusicTrackChanged, changed) << way;
+    }
 }
 
 TEST_F(MusicDialogTest, TheIconsComeFromTheFolderAndACaptionlessButtonListsThem) {
@@ -102,7 +100,7 @@ TEST_F(MusicDialogTest, TheIconsComeFromTheFolderAndACaptionlessButtonListsThem)
     EXPECT_TRUE(List(std::make_unique<MusicDialog>(session).get())->item(0)->icon().isNull());
     QImage picture(32, 32, QImage::Format_ARGB32);
     picture.fill(Qt::darkBlue);
-    ASSERT_TRUE(picture.save(folder->filePath("midi.ico"), "ICO"));
+    ASSERT_TRUE(picture.save(table.folder() + "midi.ico", "ICO"));
     MusicDialog dialog(session);
     QListWidget* list = List(&dialog);
     EXPECT_FALSE(list->item(0)->icon().isNull());
