@@ -1,9 +1,10 @@
-// The dialogs of the window: their captions and texts, what they show, and how they fail
-// softly.
+// The dialogs of the window: their captions and texts, what they show, what they answer, and
+// how they fail softly. What they show and the rules of their choices are the core's.
 
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 #include "records/high_scores_file.h"
@@ -11,6 +12,7 @@
 #include "ui/qt/high_score_name_dialog.h"
 #include "ui/qt/high_scores_dialog.h"
 #include "ui/qt/meld_dialog.h"
+#include "ui/qt/music_dialog.h"
 #include "ui/qt/score_dialog.h"
 #include "window_fixture.h"
 
@@ -34,7 +36,25 @@ void CheckEachDialog(WindowFixture& table, std::function<void(QWidget*)> check) 
     });
 }
 
-// What they show is the core's; each shows its texts, and only the cards it is given.
+// The Background Music dialog over the fixture's folder holding the given empty tracks; `act`
+// runs once it shows, and the dialog must have closed after it.
+void ShowMusicDialogAndThen(WindowFixture& table, const QStringList& tracks, const char* current,
+                            const std::function<void(QListWidget*)>& act) {
+    for (const QString& name : tracks)
+        ASSERT_TRUE(QFile(table.folder() + name).open(QIODevice::WriteOnly));
+    table.session().options.MusicTrack = current;
+    table.session().music.MusicTrackChanged = false;
+    table.dialogs().answerWith([act](QWidget* dialog) {
+        act(Child<QListWidget>(dialog, "lvwTrack"));
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the dialog stayed open";
+            dialog->close();
+        }
+    });
+    ShowMusicDialog(nullptr, table.session());
+}
+
+// Each shows its texts, and only the cards it is given.
 TEST(Dialogs, TheMeldTheScoreboardThePileAndTheDebuggerShowTheCoresViews) {
     WindowFixture table;
     // The cards still in the pile, the next one first.
@@ -179,6 +199,72 @@ TEST(Dialogs, TheHighScoreTableShowsEveryRowAsStoredAndCutsANameTooLongWhereSeen
     EXPECT_EQ(shown,
               (QStringList{"High Score Table", "Name", "  Ann  ", "57", "05/12/2026",
                            QString::fromUtf8("Ren\xC3\xA9"), "Player 10", "0", "00/00/0000"}));
+}
+
+TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackScrolledIntoView) {
+    WindowFixture table;
+    QStringList names;
+    for (int n = 10; n < 70; ++n)
+        names << QStringLiteral("track_%1.mid").arg(n);
+    ShowMusicDialogAndThen(table, names, "track_66.mid", [](QListWidget* list) {
+        EXPECT_EQ(list->window()->windowTitle(), "Background Music");
+        ASSERT_EQ(list->count(), 60);
+        ASSERT_NE(list->currentItem(), nullptr);
+        EXPECT_EQ(list->currentItem()->text(), "track_66.mid");
+        EXPECT_TRUE(list->currentItem()->isSelected());
+        EXPECT_TRUE(list->currentItem()->icon().isNull()) << "no midi.ico in the folder";
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->currentItem())));
+        list->window()->close();
+    });
+}
+
+// Ok and a double-click take the track clicked, even the current one; the close box forgets it.
+TEST(Dialogs, TheMusicDialogsOkAndDoubleClickTakeTheClickedTrackAndItsCloseBoxForgetsIt) {
+    WindowFixture table;
+    enum Way { Ok, DoubleClick, CloseBox };
+    const struct {
+        Way way;
+        int row;
+        const char* track;
+        bool changed;
+    } ways[] = {{Ok, 1, "sakura.mid", true},
+                {DoubleClick, 0, "haiku.mid", true},
+                {CloseBox, 1, "haiku.mid", false}};
+    for (const auto& [way, row, track, changed] : ways) {
+        ShowMusicDialogAndThen(
+            table, {"haiku.mid", "sakura.mid"}, "haiku.mid", [&](QListWidget* list) {
+                const QPoint centre = list->visualItemRect(list->item(row)).center();
+                // A real double-click presses first, then reports the double-click.
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+                if (way == DoubleClick)
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+                else if (way == Ok)
+                    Child<QPushButton>(list->window(), "cmdOK")->click();
+                else
+                    list->window()->close();
+            });
+        EXPECT_EQ(table.session().options.MusicTrack, track) << way;
+        EXPECT_EQ(table.session().music.MusicTrackChanged, changed) << way;
+    }
+}
+
+TEST(Dialogs, TheMusicDialogsIconsComeFromTheFolderAndACaptionlessButtonListsThem) {
+    WindowFixture table;
+    QImage picture(32, 32, QImage::Format_ARGB32);
+    picture.fill(Qt::darkBlue);
+    ASSERT_TRUE(picture.save(table.folder() + "midi.ico", "ICO"));
+    ShowMusicDialogAndThen(table, {"haiku.mid", "sakura.mid"}, "haiku.mid", [](QListWidget* list) {
+        EXPECT_FALSE(list->item(0)->icon().isNull());
+        EXPECT_EQ(list->viewMode(), QListView::IconMode);
+        QPushButton* asList = Child<QPushButton>(list->window(), "cmdList");
+        EXPECT_TRUE(asList->text().isEmpty());
+        asList->click();
+        EXPECT_EQ(list->viewMode(), QListView::ListMode);
+        EXPECT_EQ(list->flow(), QListView::TopToBottom);
+        EXPECT_EQ(list->iconSize(), QSize(16, 16));
+        EXPECT_EQ(list->currentItem()->text(), "haiku.mid");
+        list->window()->close();
+    });
 }
 
 }  // namespace
