@@ -79,7 +79,7 @@ TEST(Pauses, NewAbortOrClosingDuringAPauseTakesEffectAsThePauseEnds) {
     EXPECT_TRUE(IsConsistent(session.game));
     EXPECT_TRUE(session.game.PlayerMayAct) << "the new game waits for the human";
     EXPECT_EQ(session.game.HandCount[HumanSide], 10) << "nothing of the abandoned turn";
-    EXPECT_EQ(table.visibleCount("picHand", 10), 10);
+    EXPECT_EQ(VisibleCards(&table.form(), "picHand", 10), 10);
 
     table.dialogs().answerWith([](QWidget* box) {
         if (box->windowTitle() == "Abort!")

@@ -44,6 +44,14 @@ inline void Press(QWidget* at, QKeyCombination key) {
     QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
 }
 
+// A named child of a dialog or window; a test fails when it is missing.
+template <typename T = QWidget>
+T* Child(QWidget* parent, const QString& name) {
+    T* widget = parent->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
 // Answers every modal dialog that opens while it lives, polling activeModalWidget, and keeps
 // their captions in order. The default answer is a message box's default button, or Ok.
 class DialogAnswerer {
@@ -67,15 +75,10 @@ class DialogAnswerer {
 
     static void pressDefault(QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
-        QAbstractButton* button = box ? box->defaultButton() : nullptr;
-        if (box && !button)
-            button = box->escapeButton();
-        if (button)
-            button->click();
-        else if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")))
-            ok->click();
-        else if (auto* plain = qobject_cast<QDialog*>(dialog))
-            plain->accept();
+        if (!box)
+            return Child<QPushButton>(dialog, "cmdOK")->click();
+        QAbstractButton* button = box->defaultButton() ? box->defaultButton() : box->escapeButton();
+        button ? button->click() : box->accept();  // a notice names neither; Ok accepts it
     }
     static void pressButton(QWidget* dialog, const QString& text) {
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
@@ -90,13 +93,6 @@ class DialogAnswerer {
     QPointer<QWidget> m_last;
 };
 
-// A named child of a dialog or window; a test fails when it is missing.
-template <typename T = QWidget>
-T* Child(QWidget* parent, const QString& name) {
-    T* widget = parent->findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
 inline QString LabelText(QWidget* parent, const QString& name) {
     QLabel* label = Child<QLabel>(parent, name);
     return label ? label->text() : QString();
@@ -153,17 +149,18 @@ class WindowFixture {
     CardWidget* hand(int k) { return place(QStringLiteral("picHand_%1").arg(k)); }
     CardWidget* desk(int k) { return place(QStringLiteral("picDesk_%1").arg(k)); }
     CardWidget* comp(int k) { return place(QStringLiteral("picComp_%1").arg(k)); }
-    int visibleCount(const char* prefix, int count) {
-        return VisibleCards(m_form.get(), prefix, count);
-    }
     QString label(const char* name) { return LabelText(m_form.get(), name); }
     // No card on the hands, the desk, the piles or the captured months, and no game to abort.
     bool tableIsIdle() {
-        return visibleCount("picHand", 10) + visibleCount("picComp", 10) +
-                       visibleCount("picDesk", 16) + visibleCount("picPile", 2) +
-                       visibleCount("picJan", 4) + visibleCount("picDec", 4) ==
-                   0 &&
-               !action("mnuAbort")->isEnabled();
+        int shown = 0;
+        for (const auto& [prefix, count] : {std::pair{"picHand", 10},
+                                            {"picComp", 10},
+                                            {"picDesk", 16},
+                                            {"picPile", 2},
+                                            {"picJan", 4},
+                                            {"picDec", 4}})
+            shown += VisibleCards(m_form.get(), prefix, count);
+        return shown == 0 && !action("mnuAbort")->isEnabled();
     }
 
     static void hover(QWidget* widget) {
@@ -177,22 +174,17 @@ class WindowFixture {
     // Points at and clicks a card of the human's hand, and a marked desk card if the play
     // waits for one. False when the human cannot act.
     bool playOneCard(int preferredSlot = 1) {
-        if (!session().game.PlayerMayAct)
-            return false;
-        for (int k = 0; k < 10; ++k) {
+        for (int k = 0; k < 10 && session().game.PlayerMayAct; ++k) {
             CardWidget* card = hand((preferredSlot - 1 + k) % 10 + 1);
-            if (!card->isVisible() || !card->acceptsClicks())
-                continue;
-            hover(card);
-            click(card);
-            for (int d = 1; d <= 16 && session().game.PlayerMayAct && session().game.MatchPending;
-                 ++d) {
-                if (desk(d)->isVisible() && desk(d)->acceptsClicks()) {
-                    click(desk(d));
-                    break;
+            if (card->isVisible() && card->acceptsClicks()) {
+                hover(card);
+                click(card);
+                for (int d = 1; d <= 16 && session().game.MatchPending; ++d) {
+                    if (desk(d)->isVisible() && desk(d)->acceptsClicks())
+                        click(desk(d));
                 }
+                return true;
             }
-            return true;
         }
         return false;
     }
