@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -150,17 +151,13 @@ class WindowFixture {
     CardWidget* desk(int k) { return place(QStringLiteral("picDesk_%1").arg(k)); }
     CardWidget* comp(int k) { return place(QStringLiteral("picComp_%1").arg(k)); }
     QString label(const char* name) { return LabelText(m_form.get(), name); }
-    // No card on the hands, the desk, the piles or the captured months, and no game to abort.
+    // No card shown anywhere on the table, and no game to abort.
     bool tableIsIdle() {
-        int shown = 0;
-        for (const auto& [prefix, count] : {std::pair{"picHand", 10},
-                                            {"picComp", 10},
-                                            {"picDesk", 16},
-                                            {"picPile", 2},
-                                            {"picJan", 4},
-                                            {"picDec", 4}})
-            shown += VisibleCards(m_form.get(), prefix, count);
-        return shown == 0 && !action("mnuAbort")->isEnabled();
+        const QList<CardWidget*> places = m_form->centralWidget()->findChildren<CardWidget*>();
+        return std::none_of(
+                   places.begin(), places.end(),
+                   [](CardWidget* place) { return place->isVisibleTo(place->parentWidget()); }) &&
+               !action("mnuAbort")->isEnabled();
     }
 
     static void hover(QWidget* widget) {
