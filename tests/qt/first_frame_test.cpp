@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "play/music_command.h"
+#include "records/atomic_write.h"
 #include "ui/qt/table_widget.h"
 #include "ui/sound/sdl_music_device.h"
 #include "window_fixture.h"
@@ -26,10 +27,9 @@ TEST(FirstFrame, TheSynthesiserLoadsAfterTheFirstPictureAndOnlyWithMusicOn) {
         const QString folder = dir.path() + QStringLiteral("/");
         ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/haiku.mid",
                                 folder + "haiku.mid"));
-        QFile options(folder + "VELMORIA.INI");
-        ASSERT_TRUE(options.open(QIODevice::WriteOnly));
-        options.write(musicOn ? "[music]=on\r\n" : "[music]=off\r\n");
-        options.close();
+        EXPECT_EQ(WriteFileAtomically(folder.toStdString() + "VELMORIA.INI",
+                                      musicOn ? "[music]=on\r\n" : "[music]=off\r\n"),
+                  std::nullopt);
 
         SdlMusicDevice music(SdlMusicDevice::Loading::WhenReleased);
         Form1 form(folder, music);

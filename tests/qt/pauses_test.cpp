@@ -5,12 +5,13 @@
 // A run is fixed by its seed, VELMORIA_MONKEY_SEED when set; a failure names the seed and
 // the event, and the same seed repeats it.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <random>
 
 #include "model/game_state.h"
+#include "records/data_file.h"
 #include "window_fixture.h"
 
 namespace vm::test {
@@ -99,9 +100,8 @@ TEST(Pauses, NewAbortOrClosingDuringAPauseTakesEffectAsThePauseEnds) {
         });
     EXPECT_FALSE(table.form().isVisible());
     EXPECT_FALSE(table.form().pauses().pausing());
-    QFile ini(table.folder() + "VELMORIA.INI");
-    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(ini.readAll().contains("[speed]=1\r\n"));
+    EXPECT_THAT(ReadFileBytes(table.folder().toStdString() + "VELMORIA.INI"),
+                testing::Optional(testing::HasSubstr("[speed]=1\r\n")));
     table.restart();
     EXPECT_EQ(table.session().highScores[1], best);
 }
