@@ -46,10 +46,8 @@ void ShowMusicDialogAndThen(WindowFixture& table, const QStringList& tracks, con
     table.session().music.MusicTrackChanged = false;
     table.dialogs().answerWith([act](QWidget* dialog) {
         act(Child<QListWidget>(dialog, "lvwTrack"));
-        if (dialog->isVisible()) {
-            ADD_FAILURE() << "the dialog stayed open";
-            dialog->close();
-        }
+        EXPECT_FALSE(dialog->isVisible()) << "the dialog stayed open";
+        dialog->close();
     });
     ShowMusicDialog(nullptr, table.session());
 }
@@ -142,9 +140,6 @@ TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) 
     DialogAnswerer answers;
     answers.answerWith([](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Enter your Name");
-        EXPECT_EQ(LabelText(dialog, "lblCongratulations"), "CONGRATULATIONS !!");
-        EXPECT_EQ(LabelText(dialog, "lblPrompt"),
-                  "Please enter your name for the High Score Table");
         auto* box = Child<QLineEdit>(dialog, "txtName");
         box->clear();
         QTest::keyClicks(box, "  Ren");
@@ -243,7 +238,6 @@ TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackWithTheFoldersIconAndListsThem
         asList->click();
         EXPECT_EQ(list->viewMode(), QListView::ListMode);
         EXPECT_EQ(list->flow(), QListView::TopToBottom);
-        EXPECT_EQ(list->iconSize(), QSize(16, 16));
         EXPECT_EQ(list->currentItem()->text(), "track_66.mid");
         list->window()->close();
     });
