@@ -136,7 +136,9 @@ TEST(Dialogs, AboutSaysSystemInformationIsUnavailableWithoutATool) {
                                   "System Information Is Unavailable At This Time"}));
 }
 
-TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) {
+// The name dialog gives the name as typed, its close box and Escape counting as Ok. The high
+// score table shows every row as stored, and cuts a name too long where it is seen.
+TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndTheHighScoreTableEveryRowAsStored) {
     DialogAnswerer answers;
     answers.answerWith([](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Enter your Name");
@@ -155,10 +157,7 @@ TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndItsCloseBoxAndEscapeCountAsOk) 
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "x");
     answers.answerWith([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "Mei");
-}
 
-TEST(Dialogs, TheHighScoreTableShowsEveryRowAsStoredAndCutsANameTooLongWhereSeen) {
-    DialogAnswerer answers;
     HighScoreTable table = PlaceholderTable();
     table[1] = {"  Ann  ", 57, "05/12/2026"};
     table[2] = {"Ren\xC3\xA9", 35, "06/12/2026"};
@@ -184,49 +183,19 @@ TEST(Dialogs, TheHighScoreTableShowsEveryRowAsStoredAndCutsANameTooLongWhereSeen
                            QString::fromUtf8("Ren\xC3\xA9"), "Player 10", "0", "00/00/0000"}));
 }
 
-// Ok and a double-click take the track clicked, even the current one; the close box forgets it.
-TEST(Dialogs, TheMusicDialogsOkAndDoubleClickTakeTheClickedTrackAndItsCloseBoxForgetsIt) {
-    WindowFixture table;
-    enum Way { Ok, DoubleClick, CloseBox };
-    const struct {
-        Way way;
-        int row;
-        const char* track;
-        bool changed;
-    } ways[] = {{Ok, 1, "sakura.mid", true},
-                {DoubleClick, 0, "haiku.mid", true},
-                {CloseBox, 1, "haiku.mid", false}};
-    for (const auto& [way, row, track, changed] : ways) {
-        ShowMusicDialogAndThen(
-            table, {"haiku.mid", "sakura.mid"}, "haiku.mid", [&](QListWidget* list) {
-                EXPECT_TRUE(list->item(row)->icon().isNull()) << "no midi.ico in the folder";
-                const QPoint centre = list->visualItemRect(list->item(row)).center();
-                // A real double-click presses first, then reports the double-click.
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-                if (way == DoubleClick)
-                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-                else if (way == Ok)
-                    Child<QPushButton>(list->window(), "cmdOK")->click();
-                else
-                    list->window()->close();
-            });
-        EXPECT_EQ(table.session().options.MusicTrack, track) << way;
-        EXPECT_EQ(table.session().music.MusicTrackChanged, changed) << way;
-    }
-}
-
 // It opens on the current track, scrolled into view, showing the folder's icon; a button
-// without a caption lists the tracks.
-TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackWithTheFoldersIconAndListsThemOnAButton) {
+// without a caption lists the tracks. Ok and a double-click take the track clicked, even the
+// current one; the close box forgets it.
+TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackAndOkAndDoubleClickTakeTheClickedOne) {
     WindowFixture table;
     QImage picture(32, 32, QImage::Format_ARGB32);
     picture.fill(Qt::darkBlue);
     ASSERT_TRUE(picture.save(table.folder() + "midi.ico", "ICO"));
-    QStringList names;
+    QStringList names = {"haiku.mid", "sakura.mid"};
     for (int n = 10; n < 70; ++n)
         names << QStringLiteral("track_%1.mid").arg(n);
     ShowMusicDialogAndThen(table, names, "track_66.mid", [](QListWidget* list) {
-        ASSERT_EQ(list->count(), 60);
+        ASSERT_EQ(list->count(), 62);
         ASSERT_NE(list->currentItem(), nullptr);
         EXPECT_EQ(list->currentItem()->text(), "track_66.mid");
         EXPECT_TRUE(list->currentItem()->isSelected());
@@ -241,6 +210,33 @@ TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackWithTheFoldersIconAndListsThem
         EXPECT_EQ(list->currentItem()->text(), "track_66.mid");
         list->window()->close();
     });
+
+    enum Way { Ok, DoubleClick, CloseBox };
+    const struct {
+        Way way;
+        int row;
+        const char* track;
+        bool changed;
+    } ways[] = {{Ok, 1, "sakura.mid", true},
+                {DoubleClick, 0, "haiku.mid", true},
+                {CloseBox, 1, "haiku.mid", false}};
+    ASSERT_TRUE(QFile::remove(table.folder() + "midi.ico"));
+    for (const auto& [way, row, track, changed] : ways) {
+        ShowMusicDialogAndThen(table, {}, "haiku.mid", [&](QListWidget* list) {
+            EXPECT_TRUE(list->item(row)->icon().isNull()) << "no midi.ico in the folder";
+            const QPoint centre = list->visualItemRect(list->item(row)).center();
+            // A real double-click presses first, then reports the double-click.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            if (way == DoubleClick)
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            else if (way == Ok)
+                Child<QPushButton>(list->window(), "cmdOK")->click();
+            else
+                list->window()->close();
+        });
+        EXPECT_EQ(table.session().options.MusicTrack, track) << way;
+        EXPECT_EQ(table.session().music.MusicTrackChanged, changed) << way;
+    }
 }
 
 }  // namespace
