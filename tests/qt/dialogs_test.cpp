@@ -212,14 +212,10 @@ TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackAndOkAndDoubleClickTakeTheClic
     });
 
     enum Way { Ok, DoubleClick, CloseBox };
-    const struct {
-        Way way;
-        int row;
-        const char* track;
-        bool changed;
-    } ways[] = {{Ok, 1, "sakura.mid", true},
-                {DoubleClick, 0, "haiku.mid", true},
-                {CloseBox, 1, "haiku.mid", false}};
+    // How it is closed, the row clicked first, and the track and change that follow.
+    const std::tuple<Way, int, const char*, bool> ways[] = {{Ok, 1, "sakura.mid", true},
+                                                            {DoubleClick, 0, "haiku.mid", true},
+                                                            {CloseBox, 1, "haiku.mid", false}};
     ASSERT_TRUE(QFile::remove(table.folder() + "midi.ico"));
     for (const auto& [way, row, track, changed] : ways) {
         ShowMusicDialogAndThen(table, {}, "haiku.mid", [&](QListWidget* list) {

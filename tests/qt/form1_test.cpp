@@ -55,17 +55,15 @@ TEST(Form1, StartsIdleWithScoreLabelsForThreeDigitsAndMenuKeysThatDoWhatTheirIte
     Press(&form, Qt::CTRL | Qt::Key_N);
     EXPECT_TRUE(table.session().game.GameInProgress);
     table.action("mnuModerate")->trigger();
-    const struct {
-        QKeyCombination key;
-        const char* dialog;
-        const char* item;
-    } keys[] = {{Qt::CTRL | Qt::Key_A, "Abort!", nullptr},
-                {Qt::CTRL | Qt::Key_H, "High Score Table", nullptr},
-                {Qt::CTRL | Qt::Key_M, "Background Music", nullptr},
-                {Qt::Key_F1, "Velmoria", nullptr},
-                {Qt::CTRL | Qt::Key_S, nullptr, "mnuSound"},
-                {Qt::CTRL | Qt::Key_B, nullptr, "mnuMusic"},
-                {Qt::CTRL | Qt::Key_O, nullptr, nullptr}};
+    // A key, the dialog it opens or the item whose mark it flips.
+    const std::tuple<QKeyCombination, const char*, const char*> keys[] = {
+        {Qt::CTRL | Qt::Key_A, "Abort!", nullptr},
+        {Qt::CTRL | Qt::Key_H, "High Score Table", nullptr},
+        {Qt::CTRL | Qt::Key_M, "Background Music", nullptr},
+        {Qt::Key_F1, "Velmoria", nullptr},
+        {Qt::CTRL | Qt::Key_S, nullptr, "mnuSound"},
+        {Qt::CTRL | Qt::Key_B, nullptr, "mnuMusic"},
+        {Qt::CTRL | Qt::Key_O, nullptr, nullptr}};
     for (const auto& [key, dialog, item] : keys) {
         table.dialogs().clearSeen();
         const bool marked = item && table.action(item)->isChecked();

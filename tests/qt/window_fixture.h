@@ -57,7 +57,6 @@ T* Child(QWidget* parent, const QString& name) {
 // their captions in order. The default answer is a message box's default button, or Ok.
 class DialogAnswerer {
   public:
-    using Answer = std::function<void(QWidget*)>;
     DialogAnswerer() {
         EnsureApplication();
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
@@ -70,7 +69,7 @@ class DialogAnswerer {
         });
         m_timer.start(5);
     }
-    void answerWith(Answer answer) { m_answer = answer ? std::move(answer) : &pressDefault; }
+    void answerWith(std::function<void(QWidget*)> answer) { m_answer = std::move(answer); }
     const QStringList& seen() const { return m_seen; }
     void clearSeen() { m_seen.clear(); }
 
@@ -88,7 +87,7 @@ class DialogAnswerer {
     }
 
   private:
-    Answer m_answer = &pressDefault;
+    std::function<void(QWidget*)> m_answer = &pressDefault;
     QTimer m_timer;
     QStringList m_seen;
     QPointer<QWidget> m_last;
@@ -107,8 +106,7 @@ inline int VisibleCards(QWidget* parent, const char* prefix, int count) {
     return visible;
 }
 
-class SilentMusic : public MusicDevice {
-  public:
+struct SilentMusic : MusicDevice {
     std::string Send(const std::string&) override { return {}; }
 };
 
