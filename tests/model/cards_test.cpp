@@ -52,7 +52,8 @@ TEST(CardTable, BothSetsHoldTheRulesDeckInTheCharacterOrderOfTheMarkedNames) {
 
 HandSlots Row(const std::string& cards) {
     HandSlots slots;
-    test::FillSlots(slots, test::Split(cards));
+    const test::Names names = test::Split(cards);
+    std::copy(names.begin(), names.end(), slots.begin());
     return slots;
 }
 

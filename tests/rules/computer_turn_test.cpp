@@ -4,16 +4,10 @@
 
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
-using test::DownSound;
-using test::Dump;
-using test::Names;
-using test::Shown;
-using test::Split;
-
-test::Layout ComputerToMove(test::Layout layout) {
+Layout ComputerToMove(Layout layout) {
     layout.player = Split("oct_1 oct_0");
     if (layout.pile.empty()) layout.pile = Split("sep_1");
     layout.turnSide = ComputerSide;
@@ -22,8 +16,8 @@ test::Layout ComputerToMove(test::Layout layout) {
 
 // The computer's turn on a fixed table, from the hand-over to it to the hand-over back; the
 // human's hand is framed and clickable as the human's turn left it.
-struct CpuTurn : test::OnTable {
-    CpuTurn(const test::Layout& layout, bool debug) : OnTable(ComputerToMove(layout), debug) {
+struct CpuTurn : OnTable {
+    CpuTurn(const Layout& layout, bool debug) : OnTable(ComputerToMove(layout), debug) {
         s.view.picHandShape[1] = true;
         EnablePlayerHand(table);
         NextTurn(s);
@@ -49,7 +43,7 @@ TEST(ComputerTurn, TheLightPairOutscoresTheRibbonPairAndIsRevealedDuringThePause
         const TableView& after = t.host.At("Play 2").view;
         EXPECT_EQ(Shown(after) + after.lblCPU,
                   "comp" + second + " | desk feb_5 | hand oct_1 oct_0 | pile - - | taken 20");
-        EXPECT_EQ(test::All(t.s.game.CapturedPiles[2][1]), Split("jan_20 - jan_1 -"));
+        EXPECT_EQ(Short(t.s.game.CapturedPiles[2][1]), "jan_20 - jan_1");
     }
 }
 
@@ -63,8 +57,8 @@ TEST(ComputerTurn, ADiscardIsRevealedDuringThePauseThenLaid) {
               "comp back | desk feb_10 sep_0 | hand oct_1 oct_0 | pile - - | taken");
 }
 
-// In debug mode every capture evaluation and every evaluation by value is dumped, and every
-// discard names its hand slot.
+// One case per rule of choice and its tie-break. In debug mode every capture evaluation and
+// every evaluation by value is dumped, and every discard names its hand slot.
 TEST(ComputerTurn, ChoosesByScoreAndTheDiscardRules) {
     struct Case {
         const char *cpu, *desk, *humanGrid, *cpuGrid, *play;
@@ -77,9 +71,6 @@ TEST(ComputerTurn, ChoosesByScoreAndTheDiscardRules) {
         {"mar_0 jun_5", "mar_20 jun_10", "", "", "jun_5.bmp jun_10.bmp", "", 1,
          "hand=mar_0.bmp desk=mar_20.bmp score= 20 ( 0, 0, 0)\n"
          "hand=jun_5.bmp desk=jun_10.bmp score= 23 ( 0, 8, 0)"},
-        // Of two desk cards the more valuable, of equal ones the lower slot.
-        {"apr_0", "apr_10 apr_1", "", "", "apr_0.bmp apr_10.bmp", "", 1, ""},
-        {"apr_10", "apr_1 apr_0", "", "", "apr_10.bmp apr_1.bmp", "", 1, ""},
         // Of equal scores the first candidate.
         {"jul_1 aug_0", "jul_0 aug_1", "", "", "jul_1.bmp jul_0.bmp", "", 1, ""},
         // Rule 1: the first card of the first whole month.
@@ -117,16 +108,13 @@ TEST(ComputerTurn, ChoosesByScoreAndTheDiscardRules) {
     }
 }
 
-TEST(ComputerTurn, AComputerMeldIsAnnouncedWithItsOwnCardsBeforeThePlayEnds) {
+TEST(ComputerTurn, AComputerMeldIsAnnouncedAndScoredBeforeThePlayEnds) {
     const CpuTurn t(
         {.cpu = Split("dec_0"), .desk = Split("dec_5"), .cpuGrid = Split("dec_20 dec_10")}, false);
-    const std::string text = "Computer has Kiri Complete (Dec), +20 points";
-    EXPECT_EQ(t.host.Calls.at(1), "Meld " + text);
+    EXPECT_EQ(t.host.Calls.at(1), "Meld Computer has Kiri Complete (Dec), +20 points");
     EXPECT_EQ(t.host.Calls.at(2), "Play 2 dec_0.bmp dec_5.bmp");
-    EXPECT_EQ(test::Entries(t.host.Melds.at(0)),
-              test::MeldEntries("dec_20 dec_10 dec_5 dec_0", text, "20"));
     EXPECT_EQ(t.host.At("Play 2").view.lblCPU, " 55");
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test

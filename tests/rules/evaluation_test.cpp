@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
-using test::Split;
+using AddBonusTest = GridTest;
 
-TEST(AddBonus, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
+TEST_F(AddBonusTest, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
     struct Case {
         const char *human, *computer, *card;
         int own, open, block;
@@ -32,24 +34,21 @@ TEST(AddBonus, TheBonusOfACandidateFollowsTheSetsAndBothGrids) {
         {"jun_5 oct_0", "", "oct_5", 0, 0, 20}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.card) + " against " + c.human + " / " + c.computer);
-        Game game;
-        BuildCardTable(game.CardTable, true);
-        for (int side : {HumanSide, ComputerSide}) {
-            for (const std::string& card : Split(side == HumanSide ? c.human : c.computer))
-                game.CapturedPiles[side][Month(card)][MonthRank(game.CardTable, card)] = card;
-        }
-        const auto grids = game.CapturedPiles;
+        ClearCapturedPiles(s.game);
+        Give(HumanSide, c.human);
+        Give(ComputerSide, c.computer);
+        const auto grids = s.game.CapturedPiles;
+        const CardName card(Split(c.card)[0]);
         Candidate candidate;
-        candidate.HandCard = Split(c.card)[0];
-        candidate.Score = CardValue(candidate.HandCard);
-        AddBonus(game, candidate);
-        EXPECT_EQ(candidate.OwnMeldBonus, c.own);
-        EXPECT_EQ(candidate.OpenSetBonus, c.open);
-        EXPECT_EQ(candidate.BlockBonus, c.block);
-        EXPECT_EQ(candidate.Score, CardValue(candidate.HandCard) + c.own + c.open + c.block);
-        EXPECT_EQ(game.CapturedPiles, grids);
+        candidate.HandCard = card;
+        candidate.Score = CardValue(card);
+        AddBonus(s.game, candidate);
+        EXPECT_EQ(std::tuple(candidate.OwnMeldBonus, candidate.OpenSetBonus, candidate.BlockBonus),
+                  std::tuple(c.own, c.open, c.block));
+        EXPECT_EQ(candidate.Score, CardValue(card) + c.own + c.open + c.block);
+        EXPECT_EQ(s.game.CapturedPiles, grids);
     }
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test

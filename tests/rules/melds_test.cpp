@@ -4,14 +4,10 @@
 
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
-using test::Entries;
-using test::MeldEntries;
-using test::Names;
-
-using MeldsTest = test::GridTest;
+using MeldsTest = GridTest;
 
 TEST_F(MeldsTest,
        OneCardCompletingTwoMeldsAnnouncesBothInTableOrderOnlyForItsSideEachWithItsPointsOnce) {
@@ -25,8 +21,8 @@ TEST_F(MeldsTest,
     const std::string blue = "Computer has Aoi Tan (Blue Tanzaku Strips), +30 points";
     const std::string maple = "Computer has Momiji Complete (Oct), +20 points";
     EXPECT_EQ(host.Calls, (Names{"Meld " + blue, "Meld " + maple}));
-    EXPECT_EQ(Entries(host.Melds[0]), MeldEntries("jun_5 sep_5 oct_5", blue, "30"));
-    EXPECT_EQ(Entries(host.Melds[1]), MeldEntries("oct_10 oct_5 oct_1 oct_0", maple, "20"));
+    EXPECT_EQ(Shown(host.Melds[0]), "jun_5 sep_5 oct_5 | " + blue + " | 30");
+    EXPECT_EQ(Shown(host.Melds[1]), "oct_10 oct_5 oct_1 oct_0 | " + maple + " | 20");
     // Each notice comes with its own points already added.
     EXPECT_EQ(host.At(0).game.CPUScore, before + 30);
     EXPECT_EQ(host.At(1).game.CPUScore, before + 50);
@@ -40,12 +36,11 @@ TEST_F(MeldsTest, RedKiriAndLightsAreAnnouncedInTableOrderWithTheirPictures) {
     const std::string paulownia = "Player has Kiri Complete (Dec), +20 points";
     const std::string lights = "Player has Lights (kings) Complete, +50 points";
     EXPECT_EQ(host.Calls, (Names{"Meld " + red, "Meld " + paulownia, "Meld " + lights}));
-    EXPECT_EQ(Entries(host.Melds[0]), MeldEntries("jan_5 feb_5 mar_5", red, "30"));
-    EXPECT_EQ(Entries(host.Melds[2]),
-              MeldEntries("jan_20 mar_20 aug_20 nov_20 dec_20", lights, "50"));
+    EXPECT_EQ(Shown(host.Melds[0]), "jan_5 feb_5 mar_5 | " + red + " | 30");
+    EXPECT_EQ(Shown(host.Melds[2]), "jan_20 mar_20 aug_20 nov_20 dec_20 | " + lights + " | 50");
     // Cards: three ribbons 15, five lights 100, the other December cards 15; melds 100.
     EXPECT_EQ(s.game.PlayerScore, 15 + 100 + 15 + 30 + 20 + 50);
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test

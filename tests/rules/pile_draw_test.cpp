@@ -4,25 +4,18 @@
 
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
-using test::DownSound;
-using test::Names;
-using test::Shown;
-using test::Split;
-using test::UpSound;
-
-test::Layout WithHands(test::Layout layout) {
+Layout WithHands(Layout layout) {
     layout.player = Split("nov_1 nov_0");
     layout.cpu = Split("sep_1 sep_0");
     return layout;
 }
 
 // A draw by the side whose turn it is, which has just played its hand card; pauses of 2 s.
-struct Draw : test::OnTable {
-    explicit Draw(const test::Layout& layout, bool debug = false)
-        : OnTable(WithHands(layout), debug, 2) {
+struct Draw : OnTable {
+    explicit Draw(const Layout& layout, bool debug = false) : OnTable(WithHands(layout), debug, 2) {
         s.game.PlayerMayAct = layout.turnSide == HumanSide;
         const int position = s.game.PilePosition;
         DrawFromPile(table);
@@ -33,7 +26,7 @@ struct Draw : test::OnTable {
 };
 
 TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndTheLastEndsThePile) {
-    Draw d({.desk = Split("jan_1 aug_20"), .pile = Split("mar_5"), .rest = test::Rest::HumanGrid});
+    Draw d({.desk = Split("jan_1 aug_20"), .pile = Split("mar_5"), .rest = Rest::HumanGrid});
     EXPECT_EQ(d.host.Calls, (Names{DownSound, "Pause 2", DownSound, "Draw 1 mar_5.bmp -"}));
     EXPECT_EQ(Shown(d.host.At(1).view),
               "comp back back | desk jan_1 aug_20 | hand nov_1 nov_0 | pile mar_5 - | taken");
@@ -50,23 +43,32 @@ TEST(PileDraw, AnUnmatchedCardIsShownForThePauseThenLaidAndTheLastEndsThePile) {
     EXPECT_TRUE(d.host.Calls.empty());
 }
 
+// The pile card feb_0 takes feb_5; for the computer it completes the red ribbons, announced
+// before the draw ends.
 TEST(PileDraw, ACaptureGoesToTheDrawersGridAndOnlyTheHumansToTheMonthPiles) {
     for (int side : {HumanSide, ComputerSide}) {
         SCOPED_TRACE(side);
         const bool human = side == HumanSide;
-        const Draw d({.desk = Split("feb_5 jul_10"), .pile = Split("jul_0"), .turnSide = side});
-        EXPECT_EQ(d.host.Calls, (Names{DownSound, "Pause 2", UpSound,
-                                       "Draw " + std::to_string(side) + " jul_0.bmp jul_10.bmp"}));
+        const Draw d({.desk = Split("feb_5 jul_10"),
+                      .pile = Split("feb_0"),
+                      .cpuGrid = Split("jan_5 mar_5"),
+                      .turnSide = side});
+        const std::string draw = "Draw " + std::to_string(side) + " feb_0.bmp feb_5.bmp";
+        const std::string meld = "Meld Computer has Akai Tan (Red Tanzaku Strips), +30 points";
+        const Names calls = human ? Names{DownSound, "Pause 2", UpSound, draw}
+                                  : Names{DownSound, "Pause 2", UpSound, meld, draw};
+        EXPECT_EQ(d.host.Calls, calls);
         EXPECT_EQ(Shown(d.host.At(1).view),
-                  std::string("comp back back | desk feb_5 jul_10* | hand nov_1 nov_0 | pile ") +
-                      (human ? "jul_0* -" : "- jul_0*") + " | taken");
+                  std::string("comp back back | desk feb_5* jul_10 | hand nov_1 nov_0 | pile ") +
+                      (human ? "feb_0* -" : "- feb_0*") + " | taken");
         // The up sound comes after the desk card is stored and before the pile card is.
-        EXPECT_EQ(test::All(d.host.At(2).game.CapturedPiles[side][7]), Split("jul_10 - - -"));
-        EXPECT_EQ(test::All(d.s.game.CapturedPiles[side][7]), Split("jul_10 - - jul_0"));
-        EXPECT_EQ(Shown(d.s.view),
-                  std::string("comp back back | desk feb_5 | hand nov_1 nov_0 | pile - - | taken") +
-                      (human ? " jul_10 jul_0" : ""));
-        EXPECT_EQ(test::Labels(d.s.view), human ? " 10/ 0/ 20/0" : " 0/ 10/0/ 20");
+        EXPECT_EQ(Short(d.host.At(2).game.CapturedPiles[side][2]), "- feb_5");
+        EXPECT_EQ(Short(d.s.game.CapturedPiles[side][2]), "- feb_5 - feb_0");
+        EXPECT_EQ(
+            Shown(d.s.view),
+            std::string("comp back back | desk jul_10 | hand nov_1 nov_0 | pile - - | taken") +
+                (human ? " feb_5 feb_0" : ""));
+        EXPECT_EQ(Labels(d.s.view), human ? " 5/ 10/ 19/0" : " 0/ 45/0/ 19");
         EXPECT_FALSE(d.s.game.LastDrawDone);
     }
 }
@@ -95,23 +97,10 @@ TEST(PileDraw, OfTwoMatchesTheMoreValuableThenTheLowerSlotIsTaken) {
                                        "Draw " + std::to_string(c.side) + " " + Split(c.next)[0] +
                                            " " + Split(c.taken)[0]}));
         if (*c.dump) {
-            EXPECT_EQ(d.host.Dumps.at(0), test::Dump(c.dump));
+            EXPECT_EQ(d.host.Dumps.at(0), Dump(c.dump));
         }
     }
 }
 
-TEST(PileDraw, AMeldCompletedByAPileCardIsAnnouncedBeforeTheDrawEnds) {
-    const Draw d({.desk = Split("feb_5"),
-                  .pile = Split("feb_0"),
-                  .cpuGrid = Split("jan_5 mar_5"),
-                  .turnSide = ComputerSide});
-    const std::string text = "Computer has Akai Tan (Red Tanzaku Strips), +30 points";
-    EXPECT_EQ(d.host.Calls,
-              (Names{DownSound, "Pause 2", UpSound, "Meld " + text, "Draw 2 feb_0.bmp feb_5.bmp"}));
-    EXPECT_EQ(d.s.view.lblCPU, " 45");
-    EXPECT_EQ(test::Entries(d.host.Melds.at(0)),
-              test::MeldEntries("jan_5 feb_5 mar_5", text, "30"));
-}
-
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test
