@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "play/flow.h"
 #include "tests/support/fixed_table.h"
@@ -60,33 +59,20 @@ TEST(DealNewGame, OneSeedDealsExactlyThisDeckAndShowsIt) {
     }
 }
 
-// A rejected deal is announced with the text of the check that found it: four of a month found
-// by the three-card check, after an earlier re-deal, is announced as three.
-TEST(DealNewGame, ReDealsAreAnnouncedWithTheTextOfTheCheckThatFoundThem) {
-    struct Case {
-        std::uint64_t seed;
-        std::vector<int> mostOfAMonth;  // on the desk of each rejected deal
-        Names messages;
-    };
-    const Case cases[] = {
-        {14, {}, {}},
-        {23, {3}, {Three}},
-        {1699, {4, 4}, {Four, Four}},
-        {5129, {4, 3}, {Four, Three}},
-        {228, {3, 4}, {Three, Three}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.seed);
-        const Dealt d(c.seed);
-        EXPECT_EQ(d.host.Messages, c.messages);
-        for (std::size_t i = 0; i < c.mostOfAMonth.size(); ++i)
-            EXPECT_EQ(MostOfOneMonth(d.host.At(static_cast<int>(i)).game.Desk), c.mostOfAMonth[i]);
-        // When the computer moves first, the deal stands as dealt until its first pause.
-        const int pause = d.host.Find("Pause");
-        const Game& dealt = pause < 0 ? d.s.game : d.host.At(pause).game;
-        EXPECT_TRUE(IsConsistent(dealt));
-        EXPECT_LT(MostOfOneMonth(dealt.Desk), 3);
-    }
+// A rejected deal is announced with the text of the check that found it: here four of a month,
+// found by the three-card check after an earlier re-deal of three, is announced as three. Which
+// deals each seed rejects, and with which text, the simulator's pinned trace holds for a
+// thousand games.
+TEST(DealNewGame, AReDealIsAnnouncedWithTheTextOfTheCheckThatFoundIt) {
+    const Dealt d(228);
+    EXPECT_EQ(d.host.Messages, (Names{Three, Three}));
+    EXPECT_EQ(MostOfOneMonth(d.host.At(0).game.Desk), 3);
+    EXPECT_EQ(MostOfOneMonth(d.host.At(1).game.Desk), 4);
+    // When the computer moves first, the deal stands as dealt until its first pause.
+    const int pause = d.host.Find("Pause");
+    const Game& dealt = pause < 0 ? d.s.game : d.host.At(pause).game;
+    EXPECT_TRUE(IsConsistent(dealt));
+    EXPECT_LT(MostOfOneMonth(dealt.Desk), 3);
 }
 
 }  // namespace
