@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
 
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
 // The deck as the rules list it: per month the card numbers of ranks 1 to 4.
@@ -50,12 +51,6 @@ TEST(CardTable, BothSetsHoldTheRulesDeckInTheCharacterOrderOfTheMarkedNames) {
     }
 }
 
-HandSlots Row(const std::string& cards) {
-    HandSlots slots;
-    test::FillSlots(slots, test::Split(cards));
-    return slots;
-}
-
 TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
     const std::pair<const char*, const char*> cases[] = {
         {"dec_0 dec_20 - nov_10 - mar_5 jan_1 dec_10 - aug_20",
@@ -64,11 +59,13 @@ TEST(SlotSort, ByMonthThenValueStableWithEmptiesLast) {
         {"- jan_1 feb_0 jan_0", "jan_1 jan_0 feb_0"},
     };
     for (const auto& [input, expected] : cases) {
-        HandSlots hand = Row(input);
+        HandSlots hand;
+        const Names cards = Split(input);
+        std::copy(cards.begin(), cards.end(), hand.begin());
         SortSlots(hand);
-        EXPECT_EQ(hand, Row(expected)) << input;
+        EXPECT_EQ(Short(hand), expected) << input;
     }
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test

@@ -5,17 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "play/flow.h"
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
-
-using test::Cards;
-using test::Names;
-using test::Split;
 
 const std::string Four = "4 Cards from same suit dealt, re-deal";
 const std::string Three = "3 Cards from same suit dealt, re-deal";
@@ -27,11 +22,13 @@ int MostOfOneMonth(const DeskSlots& desk) {
 }
 
 // The deal of one seed, pinned: a change to the generator, the shuffle, the re-deal checks or
-// the deal shows here. Its first deal had four of a month on the desk; the human moves first.
+// the deal shows here. Its first deal had four of a month on the desk; the human moves first,
+// so the human's hand holds entries 1, 3, ..., 19 of the deck, the computer's 2, 4, ..., 20 and
+// the desk 21 to 28, each sorted.
 TEST(DealNewGame, OneSeedDealsExactlyThisDeckAndShowsIt) {
     for (const bool debug : {false, true}) {
         SCOPED_TRACE(debug);
-        const test::Dealt d(500, {.DebugMode = debug, .CardBackFile = CardName("red_back.bmp")});
+        const Dealt d(500, {.DebugMode = debug, .CardBackFile = CardName("red_back.bmp")});
         const Session& s = d.s;
         const Game& g = s.game;
         EXPECT_EQ(d.host.Calls, Names{"Message " + Four});
@@ -44,6 +41,11 @@ TEST(DealNewGame, OneSeedDealsExactlyThisDeckAndShowsIt) {
                               "apr_10 dec_5 feb_10 jun_5 nov_1 jan_20 apr_0 mar_0 "
                               "dec_0 apr_1 feb_5 oct_0 apr_5 mar_1 sep_0 oct_10"));
         EXPECT_EQ(g.TurnSide, HumanSide);
+        EXPECT_EQ(Short(g.PlayerHand),
+                  "jan_5 feb_0 mar_5 may_5 jul_0 aug_20 aug_10 aug_0 sep_5 oct_1");
+        EXPECT_EQ(Short(g.CPUHand),
+                  "jan_1 may_10 may_0 jun_10 jun_0 jul_5 jul_1 sep_10 nov_20 nov_0");
+        EXPECT_EQ(Short(g.Desk), "jan_0 feb_1 mar_20 may_1 jul_10 sep_1 oct_5 nov_10");
         // The human to move sees the deal, the computer's hand face down unless debugging.
         EXPECT_TRUE(g.PlayerMayAct && g.GameInProgress && s.view.Menu.mnuAbort.Enabled);
         EXPECT_EQ(s.view.lblCards[1] + s.view.lblCards[2], " 10 10");
@@ -57,44 +59,21 @@ TEST(DealNewGame, OneSeedDealsExactlyThisDeckAndShowsIt) {
     }
 }
 
-// A rejected deal is announced with the text of the check that found it: four of a month found
-// by the three-card check, after an earlier re-deal, is announced as three. The accepted deal
-// gives the first mover entries 1, 3, ..., 19 of the deck, the other side 2, 4, ..., 20 and the
-// desk 21 to 28.
-TEST(DealNewGame, ReDealsAreAnnouncedWithTheTextOfTheCheckThatFoundThem) {
-    struct Case {
-        std::uint64_t seed;
-        std::vector<int> mostOfAMonth;  // on the desk of each rejected deal
-        Names messages;
-    };
-    const Case cases[] = {
-        {14, {}, {}},
-        {23, {3}, {Three}},
-        {500, {4}, {Four}},
-        {1699, {4, 4}, {Four, Four}},
-        {5129, {4, 3}, {Four, Three}},
-        {228, {3, 4}, {Three, Three}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.seed);
-        const test::Dealt d(c.seed);
-        const test::ScriptedHost& host = d.host;
-        EXPECT_EQ(host.Messages, c.messages);
-        for (std::size_t i = 0; i < c.mostOfAMonth.size(); ++i)
-            EXPECT_EQ(MostOfOneMonth(host.At(static_cast<int>(i)).game.Desk), c.mostOfAMonth[i]);
-        // When the computer moves first, the deal stands as dealt until its first pause.
-        const int pause = host.Find("Pause");
-        const Game& dealt = pause < 0 ? d.s.game : host.At(pause).game;
-        EXPECT_TRUE(IsConsistent(dealt));
-        EXPECT_LT(MostOfOneMonth(dealt.Desk), 3);
-        for (int k = 1; k <= 28; ++k) {
-            const Side side = k % 2 == 1 ? dealt.TurnSide : OtherSide(dealt.TurnSide);
-            const Names row = k > 20 ? Cards(dealt.Desk) : Cards(Hand(dealt, side));
-            EXPECT_EQ(std::count(row.begin(), row.end(), dealt.CardTable[k].CardName.Text()), 1)
-                << k;
-        }
-    }
+// A rejected deal is announced with the text of the check that found it: here four of a month,
+// found by the three-card check after an earlier re-deal of three, is announced as three. Which
+// deals each seed rejects, and with which text, the simulator's pinned trace holds for a
+// thousand games.
+TEST(DealNewGame, AReDealIsAnnouncedWithTheTextOfTheCheckThatFoundIt) {
+    const Dealt d(228);
+    EXPECT_EQ(d.host.Messages, (Names{Three, Three}));
+    EXPECT_EQ(MostOfOneMonth(d.host.At(0).game.Desk), 3);
+    EXPECT_EQ(MostOfOneMonth(d.host.At(1).game.Desk), 4);
+    // When the computer moves first, the deal stands as dealt until its first pause.
+    const int pause = d.host.Find("Pause");
+    const Game& dealt = pause < 0 ? d.s.game : d.host.At(pause).game;
+    EXPECT_TRUE(IsConsistent(dealt));
+    EXPECT_LT(MostOfOneMonth(dealt.Desk), 3);
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test

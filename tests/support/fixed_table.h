@@ -7,11 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <type_traits>
 #include <vector>
 
 #include "play/flow.h"
@@ -42,20 +40,26 @@ inline Names Split(const std::string& cards) {
     return names;
 }
 
-// The seven entries of a meld announcement: up to five pictures, the text and the points.
-inline Names MeldEntries(const std::string& cards, const std::string& text,
-                         const std::string& points) {
-    Names entries = Split(cards);
-    entries.resize(5);
-    entries.insert(entries.end(), {text, points});
-    return entries;
+// A card as the player names it: its picture's name without ".bmp"; "-" for none.
+inline std::string Short(const CardName& card) {
+    return card.empty() ? "-" : card.Text().substr(0, card.Text().rfind(".bmp"));
 }
 
-// A meld announcement as its five pictures, its text and its points.
-inline Names Entries(const MeldInfo& info) {
-    Names entries(info.Pictures.begin(), info.Pictures.end());
-    entries.insert(entries.end(), {info.Announcement, info.PointsText});
-    return entries;
+// A row of places written short up to its last card, as Split reads it: "jan_20 - jan_1".
+template <typename Row>
+std::string Short(const Row& row) {
+    std::string text;
+    std::size_t last = 0;
+    for (const CardName card : row) {
+        text += (text.empty() ? "" : " ") + Short(card);
+        if (!card.empty()) last = text.size();
+    }
+    return text.substr(0, last);
+}
+
+// A meld announcement: its five pictures written short, its text and its points.
+inline std::string Shown(const MeldInfo& info) {
+    return Short(info.Pictures) + " | " + info.Announcement + " | " + info.PointsText;
 }
 
 // The debug dump of the given filled lines (separated by "\n"), cleared lines up to ten.
@@ -96,35 +100,6 @@ struct Dealt {
     Session s{host};
 };
 
-// A session on a cleared table with the deck in order, for tests of the grids and melds.
-class GridTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        PrepareSession(s, host, 0);
-        ResetTable(s);
-        BuildCardTable(s.game.CardTable, true);
-    }
-    // Captures the cards as a play does: into the grid, and the human's into the month piles.
-    void Give(Side side, const std::string& cards) {
-        for (const std::string& name : Split(cards)) {
-            const CardName card(name);
-            const int rank = MonthRank(s.game.CardTable, card);
-            CaptureCard(s.game, s.view, side, card, rank);
-            if (side == HumanSide) ShowCapturedCard(s.view, card, rank);
-        }
-    }
-
-    ScriptedHost host;
-    Session s{host};
-    Table table = TableOf(s);
-};
-
-template <int N>
-void FillSlots(OneBased<CardName, N>& slots, const Names& cards) {
-    slots.Fill(CardName());
-    for (std::size_t i = 0; i < cards.size(); ++i) slots[static_cast<int>(i) + 1] = cards[i];
-}
-
 // Writes the layout into a new session; the turn is not started (call NextTurn for that).
 inline void SetUpTable(Session& s, Layout layout) {
     Game& g = s.game;
@@ -145,58 +120,36 @@ inline void SetUpTable(Session& s, Layout layout) {
             order.insert(layout.rest == Rest::Pile ? order.end() : order.begin(), record.CardName);
         }
     }
-    if (order.size() != 48) {
-        ADD_FAILURE() << "unknown or repeated card in the layout";
-        return;
-    }
+    ASSERT_EQ(order.size(), 48u) << "unknown or repeated card in the layout";
     for (int i = 1; i <= 48; ++i)
         g.CardTable[i] = *std::find_if(deck.begin(), deck.end(), [&](const CardRecord& r) {
             return r.CardName == order[static_cast<std::size_t>(i - 1)];
         });
     g.PilePosition = static_cast<std::int16_t>(49 - layout.pile.size());
-    FillSlots(g.PlayerHand, layout.player);
-    FillSlots(g.CPUHand, layout.cpu);
-    FillSlots(g.Desk, layout.desk);
-    SortHand(g, HumanSide);
-    SortHand(g, ComputerSide);
-    SortDesk(g);
-    g.HandCount[HumanSide] = static_cast<std::int16_t>(layout.player.size());
-    g.HandCount[ComputerSide] = static_cast<std::int16_t>(layout.cpu.size());
-    g.DeskNextSlot = static_cast<std::int16_t>(layout.desk.size() + 1);
+    // Fills a row in sorted order and gives its count.
+    const auto fill = [](auto& slots, const Names& cards) {
+        slots.Fill(CardName());
+        std::copy(cards.begin(), cards.end(), slots.begin());
+        SortSlots(slots);
+        return static_cast<std::int16_t>(cards.size());
+    };
+    g.HandCount[HumanSide] = fill(g.PlayerHand, layout.player);
+    g.HandCount[ComputerSide] = fill(g.CPUHand, layout.cpu);
+    g.DeskNextSlot = static_cast<std::int16_t>(fill(g.Desk, layout.desk) + 1);
+    // A meld already complete in a grid counts as announced and scored earlier in the game.
+    ScriptedHost earlier;
+    Table quiet{g, s.view, earlier, s.options, s.ProgramFolder};
     for (const Side side : {HumanSide, ComputerSide}) {
         for (const std::string& name : side == HumanSide ? layout.humanGrid : layout.cpuGrid)
             CaptureCard(g, s.view, side, CardName(name), MonthRank(g.CardTable, name));
-        // A meld already complete in a grid counts as announced and scored earlier in the game.
-        for (int meld = 1; meld <= MeldCount; ++meld) {
-            if (MeldComplete(g.CapturedPiles[side], meld)) {
-                g.MeldFlags[side][meld] = 1;
-                Score(g, side) = static_cast<std::int16_t>(Score(g, side) + MeldPoints(meld));
-            }
-        }
+        CheckMelds(quiet, side);
         ShowScore(g, s.view, side);
     }
     g.TurnSide = static_cast<Side>(layout.turnSide);
     g.GameInProgress = true;
     s.view.Menu.mnuAbort.Enabled = true;
-    Table table = TableOf(s);
     for (const Zone zone : {Zone::HumanHand, Zone::ComputerHand, Zone::Desk})
-        RedrawZone(table, zone);
-}
-
-template <int N>
-Names Cards(const OneBased<CardName, N>& slots) {
-    Names cards;
-    std::copy_if(slots.begin(), slots.end(), std::back_inserter(cards),
-                 [](const CardName& card) { return !card.empty(); });
-    return cards;
-}
-
-// Every entry of a row, for comparing whole rows in one expectation; cards as their names.
-template <typename Row>
-auto All(const Row& row) {
-    using Entry = std::decay_t<decltype(*row.begin())>;
-    using Shown = std::conditional_t<std::is_same_v<Entry, CardName>, std::string, Entry>;
-    return std::vector<Shown>(row.begin(), row.end());
+        RedrawZone(quiet, zone);
 }
 
 // The places of the table as the player sees them, zone by zone, for comparing a whole table
@@ -204,16 +157,13 @@ auto All(const Row& row) {
 // | taken jan_20 jan_1". A card is its picture's name without ".bmp"; "*" when it is framed, "+"
 // when it takes clicks. Hidden places are left out, but for the two pile places ("-").
 inline std::string Shown(const TableView& v) {
-    const auto name = [](const CardName& picture) {
-        return picture.Text().substr(0, picture.Text().rfind(".bmp"));
-    };
     std::string text;
     const auto zone = [&](const char* title, const auto& places, const auto& frames) {
         text += text.empty() ? title : std::string(" | ") + title;
         for (int i = 1; i <= places.Size; ++i) {
             const CardPlace& place = places[i];
             if (!place.Visible && !frames[i] && places.Size != 2) continue;
-            text += " " + (place.Visible ? name(place.Picture) : "-");
+            text += " " + (place.Visible ? Short(place.Picture) : "-");
             text += std::string(frames[i] ? "*" : "") + (place.Enabled ? "+" : "");
         }
     };
@@ -224,7 +174,7 @@ inline std::string Shown(const TableView& v) {
     text += " | taken";
     for (const auto& pile : v.MonthPiles) {
         for (const CardPlace& place : pile) {
-            if (place.Visible) text += " " + name(place.Picture);
+            if (place.Visible) text += " " + Short(place.Picture);
         }
     }
     return text;
@@ -246,6 +196,20 @@ struct OnTable {
     ScriptedHost host;
     Session s{host};
     Table table = TableOf(s);
+};
+
+// A table with the deck in order and every card in the pile, for tests of the grids and melds.
+struct GridTest : ::testing::Test, OnTable {
+    GridTest() : OnTable({}, false, 0) {}
+    // Captures the cards as a play does: into the grid, and the human's into the month piles.
+    void Give(Side side, const std::string& cards) {
+        for (const std::string& name : Split(cards)) {
+            const CardName card(name);
+            const int rank = MonthRank(s.game.CardTable, card);
+            CaptureCard(s.game, s.view, side, card, rank);
+            if (side == HumanSide) ShowCapturedCard(s.view, card, rank);
+        }
+    }
 };
 
 // The parts of a game that a player's input may change, for comparing before and after.

@@ -6,7 +6,7 @@
 #include "rules/pile_draw.h"
 #include "tests/support/fixed_table.h"
 
-namespace vm {
+namespace vm::test {
 namespace {
 
 // Ten lines with a sign position before each number; only the first ten entries are listed and
@@ -16,20 +16,19 @@ TEST(CandidateDump, TenLinesWithSignPositionsAndClearedEntries) {
     const Candidate filler{CardName("jan_20.bmp"), 1, CardName("jan_1.bmp"), 2, 33, 0, 13, 0};
     game.CandidateTable.Fill(filler);
     ClearCandidates(game);
-    EXPECT_EQ(CandidateDumpText(game), test::Dump(""));
+    EXPECT_EQ(CandidateDumpText(game), Dump(""));
     EXPECT_EQ(game.CandidateTable[11], filler);
     game.CandidateTable[1] = {CardName("jul_10.bmp"), 3, CardName("jul_0.bmp"), 5, 10, 0, 0, 0};
     game.CandidateTable[2] = {CardName("jan_20.bmp"), 1, CardName(""), 0, 33, 0, 13, 0};
     game.CandidateTable[3] = {CardName("x"), 0, CardName("y"), 0, -5, -1, 20, 50};
-    EXPECT_EQ(CandidateDumpText(game),
-              test::Dump("hand=jul_10.bmp desk=jul_0.bmp score= 10 ( 0, 0, 0)\n"
-                         "hand=jan_20.bmp desk= score= 33 ( 0, 13, 0)\n"
-                         "hand=x desk=y score=-5 (-1, 20, 50)"));
+    EXPECT_EQ(CandidateDumpText(game), Dump("hand=jul_10.bmp desk=jul_0.bmp score= 10 ( 0, 0, 0)\n"
+                                            "hand=jan_20.bmp desk= score= 33 ( 0, 13, 0)\n"
+                                            "hand=x desk=y score=-5 (-1, 20, 50)"));
 }
 
 // The first picture is the card the next draw turns over; the count follows the pile.
 TEST(PileViewer, ShowsUpToTwentyFourCardsFromTheNextOneWithTheCount) {
-    test::OnTable t({.desk = test::Split("jan_5"), .pile = test::Split("nov_0")}, false, 0);
+    OnTable t({.desk = Split("jan_5"), .pile = Split("nov_0")}, false, 0);
     PileView view = BuildPileView(t.s.game);
     EXPECT_EQ(view.lblNumber, " 47 cards left");
     EXPECT_EQ(view.Pictures[1], "nov_0.bmp");
@@ -43,4 +42,4 @@ TEST(PileViewer, ShowsUpToTwentyFourCardsFromTheNextOneWithTheCount) {
 }
 
 }  // namespace
-}  // namespace vm
+}  // namespace vm::test
