@@ -1,12 +1,9 @@
 #include "ui/sound/sdl_music_device.h"
 
-#include <SDL_mixer.h>
-
 #include <optional>
 
 #include "play/music_command.h"
 #include "tests/sound/sound_fixture.h"
-#include "ui/sound/audio.h"
 
 namespace vm {
 namespace {
@@ -29,10 +26,10 @@ TEST_F(SdlMusicDeviceTest, ATrackPlaysToItsEndAndAgainAndAMissingOrBrokenOneIsSi
         std::optional<std::string> bytes;  // none: no such file, which never opens
         bool heard;
     } tracks[] = {
-        {"haiku.mid", MidiBytes(0.5), true},
+        {"haiku.mid", HalfSecondChord, true},
         {"gone.mid", std::nullopt, false},
         {"noise.mid", std::string(500, '\x33'), false},
-        {"cut.mid", std::string("MThd\0\0\0\x06\0\0\0\x01", 12), false},
+        {"cut.mid", "MThd\0\0\0\x06\0\0\0\x01"s, false},
         {"empty.mid", "", false},
     };
     SdlMusicDevice device;
@@ -45,17 +42,16 @@ TEST_F(SdlMusicDeviceTest, ATrackPlaysToItsEndAndAgainAndAMissingOrBrokenOneIsSi
         EXPECT_EQ(Mode(device), stopped);
         device.WaitUntilLoaded();
         for (int round = 0; round < 2; ++round) {
-            ResetPeak();
+            SCOPED_TRACE(round);
+            peakMixed = 0;
             EXPECT_EQ(device.Send(PlayCommand()), "");
             if (track.heard) {
                 EXPECT_EQ(Mode(device), "playing");
             }
             const long frames = MixUntil([&] { return Mode(device) != "playing"; }, 5);
-            EXPECT_EQ(Mode(device), stopped) << "round " << round;
-            EXPECT_EQ(PeakMixed() > 1000, track.heard) << "round " << round;
-            if (track.heard) {
-                EXPECT_GE(frames, FramesPerSecond * 45 / 100) << "round " << round;
-            }
+            EXPECT_EQ(Mode(device), stopped);
+            EXPECT_EQ(peakMixed > 1000, track.heard);
+            EXPECT_GE(frames, track.heard ? FramesPerSecond * 45 / 100 : 0);
         }
         EXPECT_EQ(device.Send(CloseCommand()), "");
     }
@@ -63,7 +59,7 @@ TEST_F(SdlMusicDeviceTest, ATrackPlaysToItsEndAndAgainAndAMissingOrBrokenOneIsSi
 
 // How the game starts: the track is opened and played before the synthesiser may load.
 TEST_F(SdlMusicDeviceTest, HeldBackItPlaysOnceReleasedAndClosingOrEndingTheDeviceSilencesIt) {
-    const std::string track = Write("haiku.mid", MidiBytes(0.5));
+    const std::string track = Write("haiku.mid", HalfSecondChord);
     {
         SdlMusicDevice device(SdlMusicDevice::Loading::WhenReleased);
         device.Send(OpenCommand(track));
