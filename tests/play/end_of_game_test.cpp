@@ -69,7 +69,7 @@ TEST_F(EndOfGameTest, EachResultTakesItsBranchAndTheTableIsSaved) {
                                        static_cast<std::int16_t>(b.lowestRow + 10 - row), "d"};
         }
         const HighScoreTable before = session.highScores;
-        folder.Write("VMSCORES.DAT", "stale\n");
+        Write("VMSCORES.DAT", "stale\n");
         test::SetUpTable(session, {.humanGrid = Split(b.player), .cpuGrid = Split(b.cpu)});
         const std::string today = Today();
         EndOfGame(session);
@@ -78,7 +78,7 @@ TEST_F(EndOfGameTest, EachResultTakesItsBranchAndTheTableIsSaved) {
         EXPECT_EQ(session.game.GameResult, b.result);
         EXPECT_EQ(host.NameOffered, b.calls == asked ? "Mei" : "");
         EXPECT_EQ(session.EnteredName, b.calls == asked ? b.name : "Mei");
-        const std::string file = folder.Read("VMSCORES.DAT");
+        const std::string file = Read("VMSCORES.DAT");
         if (b.row == 0) {
             EXPECT_EQ(session.highScores, before);
         } else {
@@ -100,7 +100,7 @@ TEST_F(EndOfGameTest, ASessionThatKeepsNoRecordsLeavesTheFolderAlone) {
     EndOfGame(session);
     EXPECT_FALSE(WriteOptions(session));
     EXPECT_EQ(session.highScores[1].Name, "CPU");
-    EXPECT_TRUE(folder.Names().empty());
+    EXPECT_TRUE(Contents().empty());
     EXPECT_EQ(host.Calls, (Names{"Scoreboard", "HighScores"}));
 }
 

@@ -17,17 +17,17 @@ using Names = std::vector<std::string>;
 class MusicDialogModelTest : public test::RecordsTest {
 protected:
     void AddFiles(const Names& names) {
-        for (const std::string& name : names) folder.Write(name, "MThd");
+        for (const std::string& name : names) Write(name, "MThd");
     }
 };
 
 TEST_F(MusicDialogModelTest, ListsLowerCaseMidFilesByNameWithTheCurrentTrackSelectedElseTheFirst) {
     AddFiles({"sakura.mid", "haiku.mid", "LOUD.MID", "Loud.Mid", "notes.midi", "readme.txt",
               "a mid", "with blanks.mid"});
-    std::filesystem::create_directory(folder.Path("folder.mid"));
+    std::filesystem::create_directory(Path("folder.mid"));
     EXPECT_EQ(FindMusicTracks(session.ProgramFolder),
               (Names{"haiku.mid", "sakura.mid", "with blanks.mid"}));
-    EXPECT_EQ(FindMusicTracks(folder.Path("gone/")), Names{});
+    EXPECT_EQ(FindMusicTracks(Path("gone/")), Names{});
     session.options.MusicTrack = "sakura.mid";
     EXPECT_EQ(MusicDialogModel(session).Selected(), 1u);
     session.options.MusicTrack = "SAKURA.mid";
@@ -56,13 +56,13 @@ TEST_F(MusicDialogModelTest, OkOnTheCurrentTrackBeyondTheListOrOnAnEmptyListChan
 }
 
 TEST_F(MusicDialogModelTest, ThePlayersOwnTracksJoinTheListAndArePlayedBeforeShippedOnesAlike) {
-    std::filesystem::create_directories(folder.Path("own"));
+    std::filesystem::create_directories(Path("own"));
     AddFiles({"haiku.mid", "sakura.mid", "own/haiku.mid", "own/my.mid"});
-    session.DataFolder = folder.Path("own/");
+    session.DataFolder = Path("own/");
     EXPECT_EQ(MusicDialogModel(session).Entries(), (Names{"haiku.mid", "my.mid", "sakura.mid"}));
-    EXPECT_EQ(MusicTrackFile(session, "haiku.mid"), folder.Path("own/haiku.mid"));
-    EXPECT_EQ(MusicTrackFile(session, "sakura.mid"), folder.Path("sakura.mid"));
-    EXPECT_EQ(MusicTrackFile(session, "gone.mid"), folder.Path("gone.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "haiku.mid"), Path("own/haiku.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "sakura.mid"), Path("sakura.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "gone.mid"), Path("gone.mid"));
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem)
     EXPECT_TRUE(menu.mnuDebug.Checked);
     EXPECT_EQ(DebugItemsVisible(), (Items{true, true, true, true, true}));
     mnuSaveOptions_Click(session);  // writes the options in effect
-    EXPECT_EQ(ParseOptions(folder.Read("VELMORIA.INI")).Options, session.options);
+    EXPECT_EQ(ParseOptions(Read("VELMORIA.INI")).Options, session.options);
 }
 
 TEST_F(OptionsMenu, DebugTurnsTheComputersHandAtOnceOnlyDuringAGame) {

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "tests/records/records_fixture.h"
 
 namespace vm {
 namespace {
-
-GameOptions Parsed(std::string_view bytes) { return ParseOptions(bytes).Options; }
 
 TEST(ParseOptions, EachLineChangesOnlyItsOwnOptionAsItReadsIt) {
     const std::pair<std::string_view, GameOptions> cases[] = {
@@ -36,7 +33,8 @@ TEST(ParseOptions, EachLineChangesOnlyItsOwnOptionAsItReadsIt) {
         {"[speed]=32768", {.DealSpeed = 32767}},
         {"[speed]=-40000", {.DealSpeed = -32768}},
     };
-    for (const auto& [file, options] : cases) EXPECT_EQ(Parsed(file), options) << file;
+    for (const auto& [file, options] : cases)
+        EXPECT_EQ(ParseOptions(file).Options, options) << file;
 }
 
 // The defaults are written at the first start.
@@ -59,25 +57,7 @@ TEST(FormatOptions, WritesEveryFieldAsStoredInSevenLines) {
 
     GameOptions broken;
     broken.MusicTrack = "two\r\nlines.mid";  // a line break cannot add a line
-    EXPECT_EQ(Parsed(FormatOptions(broken)).MusicTrack, "twolines.mid");
-}
-
-using OptionsOnDisk = test::RecordsTest;
-
-TEST_F(OptionsOnDisk, AFileWithOnlyDebugIsNotRewrittenUntilTheNextSave) {
-    session.music.MusicTrackChanged = true;
-    folder.Write("VELMORIA.INI", "[debug]=on\n");
-    ReadOptions(session);
-    EXPECT_TRUE(session.options.DebugMode);
-    EXPECT_TRUE(session.music.MusicTrackChanged);  // no track line was read
-    EXPECT_EQ(folder.Read("VELMORIA.INI"), "[debug]=on\n");
-    EXPECT_TRUE(WriteOptions(session));
-    std::string expected = test::DefaultOptionsFile;
-    expected.replace(expected.find("[debug]=off"), 11, "[debug]=on");
-    EXPECT_EQ(folder.Read("VELMORIA.INI"), expected);
-
-    ReadOptions(session);  // now with its track line
-    EXPECT_FALSE(session.music.MusicTrackChanged);
+    EXPECT_EQ(ParseOptions(FormatOptions(broken)).Options.MusicTrack, "twolines.mid");
 }
 
 }  // namespace
