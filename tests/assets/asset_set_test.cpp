@@ -1,10 +1,16 @@
-// The program loads its assets by exact name from its own folder (the tests run there).
+// The program loads its assets by exact name from its own folder (the tests run there). Card
+// pictures are BMP files of 90 x 146 pixels; the marked set differs from the plain one only by
+// its corner mark; no two cards look the same.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/cards.h"
 
@@ -21,18 +27,48 @@ std::set<std::string> FilesWithExtension(const std::string& extension) {
     return names;
 }
 
+// Each card's picture in the marked set and in the plain one, in the deck's order.
+std::vector<std::pair<std::string, std::string>> CardPictures() {
+    CardTableType marked, plain;
+    BuildCardTable(marked, true);
+    BuildCardTable(plain, false);
+    std::vector<std::pair<std::string, std::string>> names;
+    for (int i = 1; i <= 48; ++i)
+        names.emplace_back(marked[i].CardName.Text(), plain[i].CardName.Text());
+    return names;
+}
+
+QImage LoadCard(const std::string& name) {
+    QImageReader reader(QString::fromStdString(name));
+    EXPECT_EQ(reader.format(), "bmp") << name;
+    const QImage image = reader.read().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(image.size(), QSize(90, 146)) << name;
+    return image;
+}
+
 TEST(AssetSet, BitmapsAreExactlyBothCardSetsAndTheBack) {
     std::set<std::string> expected{"back.bmp"};
-    for (bool marked : {true, false}) {
-        CardTableType table;
-        BuildCardTable(table, marked);
-        for (int i = 1; i <= 48; ++i) expected.insert(table[i].CardName);
-    }
+    for (const auto& [marked, plain] : CardPictures()) expected.insert({marked, plain});
     ASSERT_EQ(expected.size(), 97u);
     EXPECT_EQ(FilesWithExtension(".bmp"), expected);
     EXPECT_GE(FilesWithExtension(".mid").size(), 3u) << "tracks to choose from";
     for (const char* name : {"Card_down.wav", "Card_up.wav", "haiku.mid", "VELMORIA.HLP"}) {
         EXPECT_TRUE(std::filesystem::is_regular_file(name)) << name;
+    }
+}
+
+TEST(AssetSet, BothCardSetsLoadAtCardSizeDifferOnlyInTheCornerMarkAndNoTwoCardsAreAlike) {
+    std::vector<std::pair<std::string, QImage>> seen;
+    for (const auto& [markedName, plainName] : CardPictures()) {
+        SCOPED_TRACE(markedName);
+        const QImage marked = LoadCard(markedName);
+        const QImage plain = LoadCard(plainName);
+        EXPECT_NE(marked, plain) << "no mark";
+        QImage unmarked = marked.copy();
+        QPainter(&unmarked).drawImage(0, 0, plain.copy(0, 0, 32, 38));
+        EXPECT_EQ(unmarked, plain) << "differs outside its corner";
+        for (const auto& [name, other] : seen) EXPECT_NE(plain, other) << "alike: " << name;
+        seen.emplace_back(plainName, plain);
     }
 }
 
