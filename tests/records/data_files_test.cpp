@@ -1,8 +1,10 @@
 // Both data files: created at the first start beside the program or in the player's private
-// folders, never damaged by reading or by a failed save, rewritten only by a save.
+// folders, rewritten only by a save, and never damaged by reading or by a save that fails or
+// is cut short.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "records/atomic_write.h"
 #include "records/data_folders.h"
 #include "records/high_scores_file.h"
 #include "records/options_file.h"
@@ -11,6 +13,7 @@
 namespace vm {
 namespace {
 
+namespace fs = std::filesystem;
 using DataFiles = test::RecordsTest;
 using Names = std::vector<std::string>;
 
@@ -94,8 +97,8 @@ TEST_F(DataFiles, AShortFileIsReadAsItIsAndCompletedOnlyByTheNextSave) {
 
 // Beside a program that has its pictures, else installed with the player's XDG folders.
 TEST_F(DataFiles, ArePortableBesideThePicturesElseInstalledWithTheXdgFoldersSetOrNot) {
-    std::filesystem::create_directories(Path("usr/games"));
-    std::filesystem::create_directories(Path("usr/share/velmoria"));
+    fs::create_directories(Path("usr/games"));
+    fs::create_directories(Path("usr/share/velmoria"));
     const std::string games = Path("usr/games/"), shared = Path("usr/share/velmoria/");
     const FolderSearch missing = FindDataFolders(Path("usr/games"), {"/ann", "", ""});
     EXPECT_EQ(missing.Tried, (Names{games, shared}));
@@ -114,6 +117,63 @@ TEST_F(DataFiles, ArePortableBesideThePicturesElseInstalledWithTheXdgFoldersSetO
     Write("usr/games/background.jpg", "picture");
     const DataFolders portable = FindDataFolders(games, {"/ann", "/cfg", "/data"}).Found.value();
     EXPECT_EQ(portable.Assets + portable.Config + portable.Data, games + games + games);
+}
+
+TEST_F(DataFiles, AreSavedWithTheExactBytesAndAFailedSaveLeavesNothingBehind) {
+    for (const std::string& bytes : {std::string("first\r\n"), std::string("a\0\xFF\r\n", 5)}) {
+        EXPECT_EQ(WriteFileAtomically(Path("F.DAT"), bytes), std::nullopt);
+        EXPECT_EQ(Read("F.DAT"), bytes);
+    }
+    EXPECT_EQ(Contents(), Names{"F.DAT"});
+
+    // A rename that fails (a folder holds the name) gives the reason and removes its temporary.
+    fs::create_directories(Path("G.DAT/inside"));
+    const auto error = WriteFileAtomically(Path("G.DAT"), "data");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->empty());
+    EXPECT_EQ(Contents(), (Names{"F.DAT", "G.DAT"}));
+}
+
+// A link stays a link, the file it points to replaced in its own folder with its permissions;
+// a file nobody may write is left as it is; no temporary file stays behind.
+TEST_F(DataFiles, AreSavedThroughLinksWithTheirPermissionsAndReadOnlyOnesAreLeftAlone) {
+    using fs::perms;
+    fs::create_directory(Path("real"));
+    Write("real/F.DAT", "old\r\n");
+    fs::permissions(Path("real/F.DAT"), perms::owner_read | perms::owner_write);
+    fs::create_symlink("real/F.DAT", Path("F.DAT"));
+    fs::create_symlink("real/NEW.DAT", Path("NEW.DAT"));  // dangling until saved
+    for (const char* name : {"F.DAT", "NEW.DAT"}) {
+        EXPECT_EQ(WriteFileAtomically(Path(name), "new\r\n"), std::nullopt);
+        EXPECT_TRUE(fs::is_symlink(Path(name)));
+    }
+    EXPECT_EQ(Read("real/F.DAT") + Read("real/NEW.DAT"), "new\r\nnew\r\n");
+    EXPECT_EQ(fs::status(Path("real/F.DAT")).permissions(), perms::owner_read | perms::owner_write);
+
+    fs::permissions(Path("real/F.DAT"), perms::owner_read | perms::group_read);
+    EXPECT_TRUE(WriteFileAtomically(Path("F.DAT"), "newer\r\n").has_value());
+    EXPECT_EQ(Read("real/F.DAT"), "new\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Path("real")), {}), 2);
+}
+
+// A crash or a kill between writing the temporary file and the rename.
+TEST_F(DataFiles, CutShortBeforeTheRenameStayWholeAndTheLeftoverGoesAtTheNextStart) {
+    Write("F.DAT", "old\r\n");
+    const PreparedReplacement prepared = PrepareReplacement(Path("F.DAT"), "new\r\n");
+    ASSERT_TRUE(prepared.Pending.has_value());
+    EXPECT_EQ(Read("F.DAT"), "old\r\n");
+    const std::string leftover = fs::path(prepared.Pending->TemporaryPath).filename().string();
+    EXPECT_EQ(Contents(), (Names{"F.DAT", leftover}));
+    EXPECT_EQ(Read(leftover), "new\r\n");
+
+    // The next start removes the leftover, and only it, then writes as if nothing had happened.
+    for (const char* other : {"F.DAT.tmp", "F.DAT.a-b_cd", "G.DAT.a1B2c3", "F.DAT.a1B2c3d"})
+        Write(other, "keep");
+    RemoveLeftoverTemporaries(Path("F.DAT"));
+    EXPECT_EQ(Contents(),
+              (Names{"F.DAT", "F.DAT.a-b_cd", "F.DAT.a1B2c3d", "F.DAT.tmp", "G.DAT.a1B2c3"}));
+    EXPECT_EQ(WriteFileAtomically(Path("F.DAT"), "next\r\n"), std::nullopt);
+    EXPECT_EQ(Read("F.DAT"), "next\r\n");
 }
 
 }  // namespace
