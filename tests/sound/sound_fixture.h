@@ -9,14 +9,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
-#include <thread>
 
 #include "ui/sound/audio.h"
 
@@ -67,15 +64,6 @@ protected:
                 framesMixed += bytes / 4;
             },
             nullptr);
-    }
-
-    // Lets the output mix until `done` holds or `seconds` of frames have been mixed; returns
-    // the frames mixed meanwhile.
-    static long MixUntil(const std::function<bool()>& done, double seconds) {
-        const long start = framesMixed;
-        while (!done() && framesMixed - start < seconds * FramesPerSecond)
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        return framesMixed - start;
     }
 
     // Its name holds a blank, as a player's folder may.
