@@ -1,11 +1,13 @@
 // The program loads its assets by exact name from its own folder (the tests run there). Card
 // pictures are BMP files of 90 x 146 pixels; the marked set differs from the plain one only by
-// its corner mark; no two cards look the same.
+// its corner mark; no two cards look the same. The comparer that judges committed pictures
+// against fresh ones passes rounding steps and fails a change anyone could see.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "model/cards.h"
+#include "tools/assetgen/picture_compare.h"
 
 namespace vm {
 namespace {
@@ -97,6 +100,34 @@ TEST(AssetSet, WindowPicturesLoadAtTheSizesTheWindowAsksFor) {
         }
         EXPECT_EQ(widths, picture.widths);
     }
+}
+
+TEST(PictureCompare, PassesRoundingStepsAndFailsARealChange) {
+    const QImage card = LoadCard("jan_20.bmp");
+    QTemporaryDir scratch;
+    const auto differenceTo = [&](const QImage& changed) {
+        const QString path = scratch.filePath("changed.bmp");
+        EXPECT_TRUE(changed.save(path));
+        return PictureDifference("jan_20.bmp", path).toStdString();
+    };
+    // The first `pixels` pixels, each channel moved by `levels` towards the middle.
+    const auto nudged = [&](int pixels, int levels) {
+        QImage image = card.copy();
+        auto* rgb = reinterpret_cast<QRgb*>(image.bits());
+        const auto nudge = [levels](int v) { return v < 128 ? v + levels : v - levels; };
+        for (int i = 0; i < pixels; ++i)
+            rgb[i] = qRgb(nudge(qRed(rgb[i])), nudge(qGreen(rgb[i])), nudge(qBlue(rgb[i])));
+        return image;
+    };
+    EXPECT_EQ(differenceTo(card), "") << "pixels are compared, not bytes";
+    EXPECT_EQ(differenceTo(nudged(card.width() * card.height() / 200, 4)), "");
+    EXPECT_EQ(differenceTo(nudged(1, 5)), "pixel (0, 0) differs by 5 levels");
+    EXPECT_EQ(differenceTo(nudged(100, 1)), "100 of 13140 pixels differ");
+    QImage touched = card.copy();
+    QPainter(&touched).drawLine(40, 60, 44, 62);
+    EXPECT_NE(differenceTo(touched), "");
+    EXPECT_NE(PictureDifference("jan_20.bmp", "jano_20.bmp"), "") << "the corner mark";
+    EXPECT_NE(PictureDifference("jan_20.bmp", "Card_up.wav"), "");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // folders, rewritten only by a save, and never damaged by reading or by a save that fails or
 // is cut short.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "records/atomic_write.h"
 #include "records/data_folders.h"
@@ -42,8 +41,7 @@ TEST_F(DataFiles, FirstStartMakesThePlayersPrivateFoldersAndWritesNothingBesideT
     EXPECT_EQ(Read("home/.config/velmoria/VELMORIA.INI"), test::DefaultOptionsFile);
     EXPECT_EQ(Read("home/.local/share/velmoria/VMSCORES.DAT"), test::PlaceholderScoresFile());
     EXPECT_EQ(Contents(), Names{"home"});
-    struct stat made;
-    EXPECT_EQ(::stat(Path("home/.local").c_str(), &made) == 0 ? made.st_mode & 0777 : 0, 0700u);
+    EXPECT_EQ(fs::status(Path("home/.local")).permissions(), fs::perms::owner_all);
 }
 
 // Unreadable files give the defaults; each file that cannot be saved (the defaults at the first
