@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -189,42 +188,29 @@ protected:
     static bool Hooked() { return Mix_GetMusicHookData() != nullptr; }
 };
 
-// The game's timer asks every five seconds whether the track has stopped, and plays it again.
-TEST_F(SdlMusicDeviceTest, ATrackPlaysToItsEndAndAgainAndAMissingOrBrokenOneIsSilent) {
-    const struct {
-        const char* name;
-        std::optional<std::string> bytes;  // none: no such file, which never opens
-        bool heard;
-    } tracks[] = {
-        {"haiku.mid", HalfSecondChord, true},
-        {"gone.mid", std::nullopt, false},
-        {"noise.mid", std::string(500, '\x33'), false},
-        {"cut.mid", "MThd\0\0\0\x06\0\0\0\x01"s, false},
-        {"empty.mid", "", false},
-    };
+// The game's timer asks every five seconds whether the track has stopped, and plays it again;
+// a missing track never opens. Broken tracks end in silence in the synthesiser, tested above.
+TEST_F(SdlMusicDeviceTest, ATrackPlaysToItsEndAndAgainAndAMissingOneIsSilent) {
     SdlMusicDevice device;
-    for (const auto& track : tracks) {
-        SCOPED_TRACE(track.name);
-        const std::string path =
-            track.bytes ? Write(track.name, *track.bytes) : folder + track.name;
+    for (const bool there : {true, false}) {
+        SCOPED_TRACE(there ? "a track" : "a missing track");
+        const std::string path = there ? Write("haiku.mid", HalfSecondChord) : folder + "gone.mid";
         EXPECT_EQ(device.Send(OpenCommand(path)), "");
-        const std::string stopped = track.bytes ? "stopped" : "";
+        const std::string stopped = there ? "stopped" : "";
         EXPECT_EQ(Mode(device), stopped);
         device.WaitUntilLoaded();
         for (int round = 0; round < 2; ++round) {
             SCOPED_TRACE(round);
             peakMixed = 0;
             EXPECT_EQ(device.Send(PlayCommand()), "");
-            if (track.heard) {
-                EXPECT_EQ(Mode(device), "playing");
-            }
+            EXPECT_EQ(Mode(device), there ? "playing" : "");
             const long start = framesMixed;  // up to five seconds of frames for the track to end
             while (Mode(device) == "playing" && framesMixed - start < 5 * FramesPerSecond)
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             const long frames = framesMixed - start;
             EXPECT_EQ(Mode(device), stopped);
-            EXPECT_EQ(peakMixed > 1000, track.heard);
-            EXPECT_GE(frames, track.heard ? FramesPerSecond * 45 / 100 : 0);
+            EXPECT_EQ(peakMixed > 1000, there);
+            EXPECT_GE(frames, there ? FramesPerSecond * 45 / 100 : 0);
         }
         EXPECT_EQ(device.Send(CloseCommand()), "");
     }
