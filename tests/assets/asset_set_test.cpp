@@ -20,16 +20,6 @@
 namespace vm {
 namespace {
 
-std::set<std::string> FilesWithExtension(const std::string& extension) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(".")) {
-        if (entry.is_regular_file() && entry.path().extension() == extension) {
-            names.insert(entry.path().filename().string());
-        }
-    }
-    return names;
-}
-
 // Each card's picture in the marked set and in the plain one, in the deck's order.
 std::vector<std::pair<std::string, std::string>> CardPictures() {
     CardTableType marked, plain;
@@ -49,15 +39,17 @@ QImage LoadCard(const std::string& name) {
     return image;
 }
 
+// The tracks to choose from are counted where they are played, in the sound tests.
 TEST(AssetSet, BitmapsAreExactlyBothCardSetsAndTheBack) {
     std::set<std::string> expected{"back.bmp"};
     for (const auto& [marked, plain] : CardPictures()) expected.insert({marked, plain});
     ASSERT_EQ(expected.size(), 97u);
-    EXPECT_EQ(FilesWithExtension(".bmp"), expected);
-    EXPECT_GE(FilesWithExtension(".mid").size(), 3u) << "tracks to choose from";
-    for (const char* name : {"Card_down.wav", "Card_up.wav", "haiku.mid", "VELMORIA.HLP"}) {
+    std::set<std::string> bitmaps;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        if (entry.path().extension() == ".bmp") bitmaps.insert(entry.path().filename().string());
+    EXPECT_EQ(bitmaps, expected);
+    for (const char* name : {"Card_down.wav", "Card_up.wav", "haiku.mid", "VELMORIA.HLP"})
         EXPECT_TRUE(std::filesystem::is_regular_file(name)) << name;
-    }
 }
 
 TEST(AssetSet, BothCardSetsLoadAtCardSizeDifferOnlyInTheCornerMarkAndNoTwoCardsAreAlike) {
