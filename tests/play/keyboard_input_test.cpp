@@ -35,7 +35,7 @@ protected:
     Session keys{keysHost}, pointer{pointerHost};
 };
 
-TEST_F(KeyboardTest, ArrowsHomeAndEndSelectAsThePointerDoesWrappingAndSharingItsSelection) {
+TEST_F(KeyboardTest, ArrowsHomeAndEndSelectAsThePointerDoesAndOfTwoMatchesChooseTheOneToTake) {
     const std::pair<Key, int> moves[] = {{Key::Left, 5}, {Key::Right, 1}, {Key::End, 5},
                                          {Key::Left, 4}, {Key::Home, 1},  {Key::Left, 5}};
     for (auto [key, slot] : moves) {
@@ -46,15 +46,12 @@ TEST_F(KeyboardTest, ArrowsHomeAndEndSelectAsThePointerDoesWrappingAndSharingIts
     Press({Key::Right});
     picHand_MouseMove(pointer, 3);
     ExpectLikePointer();  // framed and marked as pointing frames and marks
-}
 
-TEST_F(KeyboardTest, WithTwoMatchesTheKeysChooseTheDeskCardAndTakeItAsAClickDoes) {
-    Press({Key::Home, Key::Right, Key::Right, Key::Activate});
+    Press({Key::Activate});
     EXPECT_EQ(keys.view.ChosenDeskSlot, 2);
     Press({Key::Back, Key::Right, Key::Left});  // Escape goes back to the hand
     EXPECT_EQ(keys.game.SelectedHandSlot, 3);
     Press({Key::Activate, Key::Right, Key::Left, Key::End, Key::Activate});
-    picHand_MouseMove(pointer, 3);
     picDesk_Click(pointer, 3);
     ExpectLikePointer();  // the whole turn, sounds and the computer's reply included
 }

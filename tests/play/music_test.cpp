@@ -1,22 +1,25 @@
+// The background music: the commands sent to the device from the menu, the timer, start-up,
+// shutdown and the Music dialog, and the tracks that dialog lists.
 #include "play/music.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "play/music_command.h"
+#include "play/music_dialog_model.h"
+#include "play/music_tracks.h"
 #include "tests/records/records_fixture.h"
 
 namespace vm {
 namespace {
 
-using Commands = std::vector<std::string>;
+using Names = std::vector<std::string>;
 
-const std::string Open = "OPEN /games/velmoria/haiku.mid TYPE SEQUENCER ALIAS BackgroundMusic";
-const std::string OpenSakura =
-    "OPEN /games/velmoria/sakura.mid TYPE SEQUENCER ALIAS BackgroundMusic";
 const std::string Status = "STATUS BackgroundMusic MODE";
 const std::string Play = "PLAY BackgroundMusic FROM 0";
 const std::string Close = "CLOSE BackgroundMusic";
@@ -31,16 +34,14 @@ public:
         modes.pop_front();
         return mode;
     }
-    Commands TakeSent() { return std::exchange(sent, {}); }
+    Names TakeSent() { return std::exchange(sent, {}); }
 
     std::deque<std::string> modes;
-    Commands sent;
+    Names sent;
 };
 
-class MusicTest : public ::testing::Test {
+class MusicTest : public test::RecordsTest {
 protected:
-    MusicTest() { session.ProgramFolder = "/games/velmoria/"; }
-
     void StartWithMusic(bool on) {
         session.options.BackgroundMusicOn = on;
         StartMusic(session, device);
@@ -50,9 +51,14 @@ protected:
         session.music.MusicTrackChanged = true;
         AfterMusicDialog(session, device);
     }
+    void AddTracks(const Names& names) {
+        for (const std::string& name : names) Write(name, "MThd");
+    }
+    // What opening a track of the program's folder sends.
+    std::string Open(const std::string& track) const {
+        return "OPEN " + Path(track) + " TYPE SEQUENCER ALIAS BackgroundMusic";
+    }
 
-    test::ScriptedHost host;
-    Session session{host};
     RecordingDevice device;
 };
 
@@ -61,10 +67,10 @@ TEST_F(MusicTest, StartUpOpensTheTrackOnlyWithMusicOnAndTicksTheMenuToMatch) {
         session.view.Menu.mnuMusic.Checked = !on;
         StartWithMusic(on);
         Timer1_Tick(session, device);  // asks the mode only while the music plays
-        EXPECT_EQ(device.TakeSent(), (on ? Commands{Open, Status} : Commands{}));
+        EXPECT_EQ(device.TakeSent(), (on ? Names{Open("haiku.mid"), Status} : Names{}));
         EXPECT_EQ(session.music.MusicPlaying, on);
         EXPECT_EQ(session.view.Menu.mnuMusic.Checked, on);
-        EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/haiku.mid");
+        EXPECT_EQ(session.music.MusicTrackPath, Path("haiku.mid"));
     }
 }
 
@@ -75,8 +81,8 @@ TEST_F(MusicTest, TickPlaysFromTheStartOnlyWhenTheTrackHasStopped) {
     device.modes = {"stopped", "playing", "Stopped at end", "paused", "",
                     "STOPPED", "stoppe",  " stopped",       "stop"};
     for (int tick = 0; tick < 9; ++tick) Timer1_Tick(session, device);
-    EXPECT_EQ(device.TakeSent(), (Commands{Status, Play, Status, Status, Play, Status, Status,
-                                           Status, Play, Status, Status, Status}));
+    EXPECT_EQ(device.TakeSent(), (Names{Status, Play, Status, Status, Play, Status, Status, Status,
+                                        Play, Status, Status, Status}));
 }
 
 TEST_F(MusicTest, TogglingClosesAndReopensTheTrackAndShutdownAlwaysClosesIt) {
@@ -86,14 +92,14 @@ TEST_F(MusicTest, TogglingClosesAndReopensTheTrackAndShutdownAlwaysClosesIt) {
         mnuMusic_Click(session, device);
         device.modes = {"stopped"};
         Timer1_Tick(session, device);
-        EXPECT_EQ(device.TakeSent(), (on ? Commands{Open, Status, Play} : Commands{Close}));
+        EXPECT_EQ(device.TakeSent(), (on ? Names{Open("haiku.mid"), Status, Play} : Names{Close}));
         EXPECT_EQ(session.options.BackgroundMusicOn, on);
         EXPECT_EQ(session.view.Menu.mnuMusic.Checked, on);
         EXPECT_EQ(session.music.MusicPlaying, on);
     }
     for (int time = 0; time < 2; ++time) {  // shutdown closes the track, music on or not
         StopMidi(session, device);
-        EXPECT_EQ(device.TakeSent(), Commands{Close});
+        EXPECT_EQ(device.TakeSent(), Names{Close});
         EXPECT_FALSE(session.music.MusicPlaying);
     }
 }
@@ -101,18 +107,87 @@ TEST_F(MusicTest, TogglingClosesAndReopensTheTrackAndShutdownAlwaysClosesIt) {
 TEST_F(MusicTest, AnotherTrackWaitsWhileMusicIsOffAndReplacesAPlayingOneOnce) {
     StartWithMusic(false);
     Choose("sakura.mid");
-    EXPECT_EQ(device.TakeSent(), Commands{});
+    EXPECT_EQ(device.TakeSent(), Names{});
     EXPECT_FALSE(session.music.MusicTrackChanged);
     mnuMusic_Click(session, device);
-    EXPECT_EQ(device.TakeSent(), Commands{OpenSakura});
+    EXPECT_EQ(device.TakeSent(), Names{Open("sakura.mid")});
 
     Choose("haiku.mid");
-    EXPECT_EQ(device.TakeSent(), (Commands{Close, Open}));
-    EXPECT_EQ(session.music.MusicTrackPath, "/games/velmoria/haiku.mid");
+    EXPECT_EQ(device.TakeSent(), (Names{Close, Open("haiku.mid")}));
+    EXPECT_EQ(session.music.MusicTrackPath, Path("haiku.mid"));
     EXPECT_TRUE(session.music.MusicPlaying);
     EXPECT_FALSE(session.music.MusicTrackChanged);
     AfterMusicDialog(session, device);  // the dialog closed again without a choice
-    EXPECT_EQ(device.TakeSent(), Commands{});
+    EXPECT_EQ(device.TakeSent(), Names{});
+}
+
+// The player's own tracks join the list, and one of them is played before a shipped one of the
+// same name.
+TEST_F(MusicTest, TheDialogListsLowerCaseMidFilesOfBothFoldersWithTheCurrentTrackElseTheFirst) {
+    std::filesystem::create_directories(Path("own"));
+    AddTracks({"sakura.mid", "haiku.mid", "LOUD.MID", "Loud.Mid", "notes.midi", "readme.txt",
+               "a mid", "with blanks.mid", "own/haiku.mid", "own/my.mid"});
+    std::filesystem::create_directory(Path("folder.mid"));
+    EXPECT_EQ(FindMusicTracks(session.ProgramFolder),
+              (Names{"haiku.mid", "sakura.mid", "with blanks.mid"}));
+    EXPECT_EQ(FindMusicTracks(Path("gone/")), Names{});
+    session.DataFolder = Path("own/");
+    EXPECT_EQ(MusicDialogModel(session).Entries(),
+              (Names{"haiku.mid", "my.mid", "sakura.mid", "with blanks.mid"}));
+    session.options.MusicTrack = "sakura.mid";
+    EXPECT_EQ(MusicDialogModel(session).Selected(), 2u);
+    session.options.MusicTrack = "SAKURA.mid";
+    EXPECT_EQ(MusicDialogModel(session).Selected(), 0u);
+    EXPECT_EQ(MusicTrackFile(session, "haiku.mid"), Path("own/haiku.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "sakura.mid"), Path("sakura.mid"));
+    EXPECT_EQ(MusicTrackFile(session, "gone.mid"), Path("gone.mid"));
+}
+
+// The dialog's own tests click the other cases.
+TEST_F(MusicTest, OkOnTheCurrentTrackBeyondTheListOrOnAnEmptyListChangesNothing) {
+    AddTracks({"readme.txt"});
+    MusicDialogModel empty(session);
+    EXPECT_TRUE(empty.Entries().empty());
+    EXPECT_FALSE(empty.Selected().has_value());
+    empty.Select(0);
+    empty.cmdOK_Click();
+    empty.lvwTrack_DblClick();
+
+    AddTracks({"haiku.mid", "sakura.mid"});
+    for (std::size_t index : {0u, 2u}) {
+        MusicDialogModel model(session);
+        model.Select(index);
+        model.cmdOK_Click();
+        EXPECT_EQ(model.Selected(), 0u);
+    }
+    EXPECT_EQ(session.options.MusicTrack, "haiku.mid");
+    EXPECT_FALSE(session.music.MusicTrackChanged);
+}
+
+// The player's own tracks may lie in folders with blanks in their names: the path is quoted,
+// and every command the music sends reads back as sent.
+TEST(MusicCommand, EveryCommandTheMusicSendsReadsBack) {
+    EXPECT_EQ(OpenCommand("/My Games/a b.mid"),
+              "OPEN \"/My Games/a b.mid\" TYPE SEQUENCER ALIAS BackgroundMusic");
+    const struct {
+        std::string text;
+        MusicVerb verb;
+        std::string path;
+    } commands[] = {
+        {OpenCommand("/opt/velmoria/haiku.mid"), MusicVerb::Open, "/opt/velmoria/haiku.mid"},
+        {OpenCommand("/home/aiko/My Games/a  b.mid"), MusicVerb::Open,
+         "/home/aiko/My Games/a  b.mid"},
+        {Status, MusicVerb::Status, ""},
+        {Play, MusicVerb::Play, ""},
+        {Close, MusicVerb::Close, ""},
+    };
+    for (const auto& [text, verb, path] : commands) {
+        const auto command = ParseMusicCommand(text);
+        ASSERT_TRUE(command.has_value()) << text;
+        EXPECT_EQ(command->Verb, verb) << text;
+        EXPECT_EQ(command->Path, path) << text;
+        EXPECT_EQ(command->Alias, "BackgroundMusic") << text;
+    }
 }
 
 }  // namespace

@@ -70,27 +70,12 @@ TEST_F(OptionsMenu, ApplyShowsTheOptionsEachToggleFlipsItsMarkAndSaveWritesThem)
     EXPECT_TRUE(menu.mnuDebug.Checked);
     EXPECT_EQ(DebugItemsVisible(), (Items{true, true, true, true, true}));
     mnuSaveOptions_Click(session);  // writes the options in effect
-    EXPECT_EQ(ParseOptions(folder.Read("VELMORIA.INI")).Options, session.options);
+    EXPECT_EQ(ParseOptions(Read("VELMORIA.INI")).Options, session.options);
 }
 
-TEST_F(OptionsMenu, DebugTurnsTheComputersHandAtOnceOnlyDuringAGame) {
-    session.game.CPUHand[1] = "jan_20.bmp";
-    mnuDebug_Click(session);
-    EXPECT_FALSE(session.view.picComp[1].Visible);
-    EXPECT_EQ(session.view.picComp[1].Picture, "");
-
-    session.game.GameInProgress = true;
-    Table table = TableOf(session);
-    RedrawZone(table, Zone::ComputerHand);
-    EXPECT_EQ(session.view.picComp[1].Picture, "jan_20.bmp");
-    mnuDebug_Click(session);
-    EXPECT_EQ(session.view.picComp[1].Picture, "back.bmp");
-    mnuDebug_Click(session);
-    EXPECT_EQ(session.view.picComp[1].Picture, "jan_20.bmp");
-}
-
-// A game in progress keeps the picture set it was dealt with; the next deal takes the new one.
-TEST_F(OptionsMenu, SuitAndScoresDuringAGameLeavesTheTableAsItIsUntilNew) {
+// A game in progress keeps the picture set it was dealt with until New; Debug turns the
+// computer's hand at once, and between games leaves the last game's cards hidden.
+TEST_F(OptionsMenu, DuringAGameSuitAndScoresWaitsForNewAndDebugTurnsTheComputersHandAtOnce) {
     ApplyOptions(session);
     session.game.Rng = Random(test::HumanFirstSeed);
     NewGame(session);
@@ -100,10 +85,18 @@ TEST_F(OptionsMenu, SuitAndScoresDuringAGameLeavesTheTableAsItIsUntilNew) {
     view.Menu.mnuSuit.Checked = false;
     EXPECT_EQ(session.view, view);
     EXPECT_EQ(test::PlayState(session.game), state);
+    mnuDebug_Click(session);
+    EXPECT_EQ(session.view.picComp[1].Picture, session.game.CPUHand[1]);
+    mnuDebug_Click(session);
+    EXPECT_EQ(session.view.picComp[1].Picture, "back.bmp");
     picHand_MouseMove(session, 1);
     picHand_Click(session, 1);
     EXPECT_TRUE(IsConsistent(session.game));
     EXPECT_EQ(test::Shown(session.view).find("o_"), std::string::npos);  // no plain picture
+
+    AbortGame(session);
+    mnuDebug_Click(session);
+    EXPECT_FALSE(session.view.picComp[1].Visible);
     NewGame(session);
     for (const CardPlace& place : session.view.picHand) EXPECT_TRUE(place.Picture.IsPlain());
 }
