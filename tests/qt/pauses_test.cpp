@@ -83,11 +83,7 @@ TEST(Pauses, NewAbortOrClosingDuringAPauseTakesEffectAsThePauseEnds) {
     EXPECT_TRUE(session.game.PlayerMayAct);
     EXPECT_EQ(VisibleCards(&table.form(), "picHand", 10), 10);
 
-    table.dialogs().answerWith([](QWidget* box) {
-        if (box->windowTitle() == "Abort!")
-            return DialogAnswerer::pressButton(box, "Yes");
-        DialogAnswerer::pressDefault(box);
-    });
+    table.dialogs().answerWith([](QWidget* box) { DialogAnswerer::pressButton(box, "Yes"); });
     DuringAPause(table, [&] { table.action("mnuAbort")->trigger(); });
     EXPECT_TRUE(table.tableIsIdle());
 
@@ -147,9 +143,7 @@ TEST(Monkey, RandomEventsDuringPausesAndWithout) {
     WindowFixture table;
     Monkey monkey{table, std::mt19937(seed)};
     table.dialogs().answerWith([&monkey](QWidget* dialog) {
-        if (dialog->windowTitle() == "Abort!")
-            return DialogAnswerer::pressButton(dialog, monkey.pick(2) ? "Yes" : "No");
-        DialogAnswerer::pressDefault(dialog);
+        DialogAnswerer::pressButton(dialog, monkey.pick(2) ? "Yes" : "No");
     });
     table.duringPauses([&monkey] {
         if (monkey.pick(3) > 0) {

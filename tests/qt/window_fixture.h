@@ -80,10 +80,12 @@ class DialogAnswerer {
         QAbstractButton* button = box->defaultButton() ? box->defaultButton() : box->escapeButton();
         button ? button->click() : box->accept();  // a notice names neither; Ok accepts it
     }
+    // The button captioned `text`, or the default one where there is none, as in a notice.
     static void pressButton(QWidget* dialog, const QString& text) {
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
             if (button->text().remove(QLatin1Char('&')) == text)
                 return button->click();
+        pressDefault(dialog);
     }
 
   private:
@@ -113,13 +115,12 @@ struct SilentMusic : MusicDevice {
 class WindowFixture {
   public:
     WindowFixture() {
-        m_folderPath = m_folder.path() + QStringLiteral("/");
         // The pictures and the rules, where the build has put them beside the program.
         const QDir bin(QCoreApplication::applicationDirPath());
         for (const QString& file :
              bin.entryList({"*.bmp", "*.jpg", "*.png", "VELMORIA.HLP"}, QDir::Files))
-            QFile::copy(bin.filePath(file), m_folderPath + file);
-        m_folders = PortableFolders(m_folderPath.toStdString());
+            QFile::copy(bin.filePath(file), folder() + file);
+        m_folders = PortableFolders(folder().toStdString());
         build();
     }
     // The window over the folders an installed game found for itself.
@@ -132,7 +133,7 @@ class WindowFixture {
     Form1& form() { return *m_form; }
     DialogAnswerer& dialogs() { return m_dialogs; }
     Session& session() { return m_form->session(); }
-    const QString& folder() const { return m_folderPath; }
+    QString folder() const { return m_folder.path() + QStringLiteral("/"); }
     // Rebuilds the window over the same folder, as a second run of the program would.
     void restart() {
         m_form->close();
@@ -151,9 +152,8 @@ class WindowFixture {
     QString label(const char* name) { return LabelText(m_form.get(), name); }
     // No card shown anywhere on the table, and no game to abort.
     bool tableIsIdle() {
-        const QList<CardWidget*> places = m_form->centralWidget()->findChildren<CardWidget*>();
-        return std::none_of(
-                   places.begin(), places.end(),
+        return std::ranges::none_of(
+                   m_form->centralWidget()->findChildren<CardWidget*>(),
                    [](CardWidget* place) { return place->isVisibleTo(place->parentWidget()); }) &&
                !action("mnuAbort")->isEnabled();
     }
@@ -206,7 +206,6 @@ class WindowFixture {
     }
 
     QTemporaryDir m_folder;
-    QString m_folderPath;
     DataFolders m_folders;
     SilentMusic m_music;
     DialogAnswerer m_dialogs;
