@@ -12,7 +12,6 @@ namespace {
 TEST(InstalledGame, PlaysAGameFromTheInstalledFilesAndFindsItsResultAtTheNextStart) {
     const char* games = std::getenv("VELMORIA_INSTALLED_GAMES");
     if (games == nullptr) GTEST_SKIP() << "run by installed_game.sh";
-    test::EnsureApplication();
     test::WindowFixture window(FindDataFolders(games, ReadPlayerEnvironment()).Found.value());
 
     window.action("mnuNew")->trigger();
