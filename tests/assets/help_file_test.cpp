@@ -3,7 +3,7 @@
 // exactly its own cards, and tidy finds nothing to warn about.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,10 +39,7 @@ protected:
 };
 
 TEST_F(HelpFile, IsTidyHtmlOpeningAtItsContentsWithLinksThatLeadAndSpokenPictureFiles) {
-    ASSERT_NE(text.find("<html>"), std::string::npos);
-    const std::size_t contents = text.find("<h2>Contents</h2>");
-    ASSERT_NE(contents, std::string::npos);
-    EXPECT_EQ(text.find("<h2>"), contents) << "the contents must be the first section";
+    EXPECT_EQ(Matches("<h2>([^<]*)</h2>").at(0), "Contents") << "the first section";
 
     const std::vector<std::string> anchors = Matches(R"(<a name="([^"]+)\")");
     const std::set<std::string> named(anchors.begin(), anchors.end());
@@ -57,10 +54,7 @@ TEST_F(HelpFile, IsTidyHtmlOpeningAtItsContentsWithLinksThatLeadAndSpokenPicture
         EXPECT_NE(text.find("<img src=\"" + picture + "\"" + alt), std::string::npos) << picture;
     }
     if (std::system("command -v tidy >/dev/null") != 0) GTEST_SKIP() << "tidy is not installed";
-    FILE* tidy = popen("tidy -q -e VELMORIA.HLP 2>&1", "r");
-    std::string report;
-    for (int c; tidy && (c = std::fgetc(tidy)) != EOF;) report += static_cast<char>(c);
-    EXPECT_TRUE(tidy && pclose(tidy) == 0) << report;
+    EXPECT_EQ(std::system("tidy -q -e VELMORIA.HLP"), 0) << "tidy's warnings are above";
 }
 
 TEST_F(HelpFile, EachMeldShowsItsOwnCardsAndPoints) {
