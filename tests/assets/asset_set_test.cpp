@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/card_name.h"
@@ -55,28 +56,25 @@ TEST(AssetSet, BothCardSetsLoadAtCardSizeDifferOnlyInTheCornerMarkAndNoTwoCardsA
 
 // Each picture, and each image of an icon, loads square or at its size with the window's readers.
 TEST(AssetSet, WindowPicturesLoadAtTheSizesTheWindowAsksFor) {
-    const struct {
-        const char* file;
-        const char* format;
-        std::set<int> widths;
-    } pictures[] = {
+    // The file, its format and the widths of its images.
+    const std::tuple<const char*, const char*, std::set<int>> pictures[] = {
         {"background.jpg", "jpeg", {800}},
         {"velmoria.png", "png", {256}},
         {"velmoria.ico", "ico", {16, 32, 48, 256}},
         {"midi.ico", "ico", {16, 32, 48}},
     };
-    for (const auto& picture : pictures) {
-        SCOPED_TRACE(picture.file);
-        QImageReader reader(picture.file);
-        EXPECT_EQ(reader.format(), picture.format);
-        std::set<int> widths;
+    for (const auto& [file, format, widths] : pictures) {
+        SCOPED_TRACE(file);
+        QImageReader reader(file);
+        EXPECT_EQ(reader.format(), format);
+        std::set<int> found;
         // A JPEG or PNG counts no images but holds one.
         for (int i = 0; i == 0 || (i < reader.imageCount() && reader.jumpToImage(i)); ++i) {
             const QImage image = reader.read();
             EXPECT_EQ(image.height(), image.width() == 800 ? 600 : image.width());
-            widths.insert(image.width());
+            found.insert(image.width());
         }
-        EXPECT_EQ(widths, picture.widths);
+        EXPECT_EQ(found, widths);
     }
 }
 
