@@ -22,7 +22,7 @@ namespace {
 // Checks the dialog as it opens, and that each of its labels shows its whole text, then
 // closes it with its default button.
 void CheckEachDialog(WindowFixture& table, std::function<void(QWidget*)> check) {
-    table.dialogs().answerWith([check = std::move(check)](QWidget* dialog) {
+    table.answerWith([check = std::move(check)](QWidget* dialog) {
         check(dialog);
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
             if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull())
@@ -43,7 +43,7 @@ void ShowMusicDialogAndThen(WindowFixture& table, const QStringList& tracks, con
         ASSERT_TRUE(QFile(table.folder() + name).open(QIODevice::WriteOnly));
     table.session().options.MusicTrack = current;
     table.session().music.MusicTrackChanged = false;
-    table.dialogs().answerWith([act](QWidget* dialog) {
+    table.answerWith([act](QWidget* dialog) {
         act(Child<QListWidget>(dialog, "lvwTrack"));
         EXPECT_FALSE(dialog->isVisible()) << "the dialog stayed open";
         dialog->close();
@@ -56,7 +56,7 @@ TEST(Dialogs, TheMeldTheScoreboardThePileAndTheDebuggerShowTheCoresViews) {
     WindowFixture table;
     // The cards still in the pile, the next one first.
     table.action("mnuNew")->trigger();
-    table.dialogs().clearSeen();
+    table.clearSeen();
     const Game& game = table.session().game;
     const int left = LastPilePosition + 1 - game.PilePosition;
     CheckEachDialog(table, [&](QWidget* dialog) {
@@ -98,7 +98,7 @@ TEST(Dialogs, TheMeldTheScoreboardThePileAndTheDebuggerShowTheCoresViews) {
         EXPECT_EQ(Child<QPlainTextEdit>(dialog, "Text1")->toPlainText(), "hand=a\nhand=b\n");
     });
     showDebuggerDialog(&table.form(), "hand=a\r\nhand=b\r\n");
-    EXPECT_EQ(table.dialogs().seen(),
+    EXPECT_EQ(table.seen(),
               (QStringList{"Pile", "Velmoria Meld!", "Velmoria Scoreboard", "Debugger"}));
 }
 
@@ -109,7 +109,7 @@ TEST(Dialogs, AboutSaysSystemInformationIsUnavailableWithoutATool) {
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", table.folder().toLocal8Bit());
     QStringList shown;
-    table.dialogs().answerWith([&shown](QWidget* dialog) {
+    table.answerWith([&shown](QWidget* dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             shown << box->text();
             return DialogAnswerer::pressDefault(dialog);

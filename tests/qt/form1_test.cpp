@@ -62,10 +62,10 @@ TEST(Form1, StartsIdleWithScoreLabelsForThreeDigitsAndMenuKeysThatDoWhatTheirIte
         {Qt::CTRL | Qt::Key_B, nullptr, "mnuMusic"},
         {Qt::CTRL | Qt::Key_O, nullptr, nullptr}};
     for (const auto& [key, dialog, item] : keys) {
-        table.dialogs().clearSeen();
+        table.clearSeen();
         const bool marked = item && table.action(item)->isChecked();
         Press(&form, key);
-        EXPECT_EQ(table.dialogs().seen(), dialog ? QStringList{dialog} : QStringList{});
+        EXPECT_EQ(table.seen(), dialog ? QStringList{dialog} : QStringList{});
         if (item) {
             EXPECT_NE(table.action(item)->isChecked(), marked) << item;
         }
@@ -115,8 +115,8 @@ TEST(Form1, ShowsTheCoresViewTakesPointingAndClicksAndAsksBeforeAnAbort) {
     WindowFixture::click(table.desk(chosen));
     EXPECT_EQ(game.CapturedPiles[HumanSide][3][MonthRank(game.CardTable, taken)], taken);
 
-    table.dialogs().clearSeen();  // the computer's turns, shown in Debug
-    table.dialogs().answerWith([](QWidget* dialog) {
+    table.clearSeen();  // the computer's turns, shown in Debug
+    table.answerWith([](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->text(), "Abort Game?");
@@ -126,7 +126,7 @@ TEST(Form1, ShowsTheCoresViewTakesPointingAndClicksAndAsksBeforeAnAbort) {
         DialogAnswerer::pressButton(box, "Yes");
     });
     table.action("mnuAbort")->trigger();
-    ASSERT_EQ(table.dialogs().seen(), QStringList{"Abort!"});
+    ASSERT_EQ(table.seen(), QStringList{"Abort!"});
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_EQ(table.label("lblCards_1"), "0");
 }
@@ -160,7 +160,7 @@ TEST(Form1, AWholeGameByKeysAloneToTheHighScoresAsAScreenReaderReadsIt) {
     QWidget* tableWidget = table.form().centralWidget();
     const Game& game = table.session().game;
     QPointer<QTextBrowser> rules;
-    table.dialogs().answerWith([&](QWidget* dialog) {
+    table.answerWith([&](QWidget* dialog) {
         if (dialog->windowTitle() != "Velmoria Scoreboard")
             return Press(dialog, Qt::Key_Return);
         // The table shows the final scores the scoreboard totals, e.g. " 35" of "Loser  35".
@@ -198,7 +198,7 @@ TEST(Form1, AWholeGameByKeysAloneToTheHighScoresAsAScreenReaderReadsIt) {
             Press(tableWidget, Qt::Key_Space);
     }
     ASSERT_FALSE(game.GameInProgress);
-    EXPECT_EQ(table.dialogs().seen().last(), "High Score Table");
+    EXPECT_EQ(table.seen().last(), "High Score Table");
     EXPECT_TRUE(table.tableIsIdle());
     EXPECT_TRUE(rules && rules->parentWidget() == &table.form());  // they outlive the dialog
 }

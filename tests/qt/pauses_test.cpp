@@ -83,7 +83,7 @@ TEST(Pauses, NewAbortOrClosingDuringAPauseTakesEffectAsThePauseEnds) {
     EXPECT_TRUE(session.game.PlayerMayAct);
     EXPECT_EQ(VisibleCards(&table.form(), "picHand", 10), 10);
 
-    table.dialogs().answerWith([](QWidget* box) { DialogAnswerer::pressButton(box, "Yes"); });
+    table.answerWith([](QWidget* box) { DialogAnswerer::pressButton(box, "Yes"); });
     DuringAPause(table, [&] { table.action("mnuAbort")->trigger(); });
     EXPECT_TRUE(table.tableIsIdle());
 
@@ -142,7 +142,7 @@ TEST(Monkey, RandomEventsDuringPausesAndWithout) {
     const unsigned seed = given.isEmpty() ? 7 : given.toUInt();
     WindowFixture table;
     Monkey monkey{table, std::mt19937(seed)};
-    table.dialogs().answerWith([&monkey](QWidget* dialog) {
+    table.answerWith([&monkey](QWidget* dialog) {
         DialogAnswerer::pressButton(dialog, monkey.pick(2) ? "Yes" : "No");
     });
     table.duringPauses([&monkey] {

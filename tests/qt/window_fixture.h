@@ -112,7 +112,8 @@ struct SilentMusic : MusicDevice {
     std::string Send(const std::string&) override { return {}; }
 };
 
-class WindowFixture {
+// Answers the window's dialogs for as long as it lives.
+class WindowFixture : public DialogAnswerer {
   public:
     WindowFixture() {
         // The pictures and the rules, where the build has put them beside the program.
@@ -131,7 +132,6 @@ class WindowFixture {
     }
 
     Form1& form() { return *m_form; }
-    DialogAnswerer& dialogs() { return m_dialogs; }
     Session& session() { return m_form->session(); }
     QString folder() const { return m_folder.path() + QStringLiteral("/"); }
     // Rebuilds the window over the same folder, as a second run of the program would.
@@ -208,7 +208,6 @@ class WindowFixture {
     QTemporaryDir m_folder;
     DataFolders m_folders;
     SilentMusic m_music;
-    DialogAnswerer m_dialogs;
     qint64 m_now = 0;
     QTimer m_tick;
     std::function<void()> m_inside;
