@@ -134,8 +134,8 @@ TEST(Dialogs, AboutSaysSystemInformationIsUnavailableWithoutATool) {
 TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndTheHighScoreTableEveryRowAsStored) {
     DialogAnswerer answers;
     answers.answerWith([](QWidget* dialog) {
+        // Typed over the old name, which the dialog opens with selected.
         auto* box = Child<QLineEdit>(dialog, "txtName");
-        box->clear();
         QTest::keyClicks(box, "  Ren");
         box->insert(QString::fromUtf8("\xC3\xA9 "));  // QTest types ASCII only
         QTest::mouseClick(Child<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
@@ -145,7 +145,7 @@ TEST(Dialogs, TheNameDialogGivesTheNameAsTypedAndTheHighScoreTableEveryRowAsStor
         QTest::keyClicks(Child<QLineEdit>(dialog, "txtName"), "x");
         dialog->close();
     });
-    // The whole of "Mei" is selected on opening, so typing replaces it.
+    // The close box counts as Ok.
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "x");
     answers.answerWith([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(AskHighScoreName(nullptr, "Mei"), "Mei");
@@ -181,9 +181,7 @@ TEST(Dialogs, TheMusicDialogOpensOnTheCurrentTrackAndOkAndDoubleClickTakeTheClic
         names << QStringLiteral("track_%1.mid").arg(n);
     ShowMusicDialogAndThen(table, names, "track_66.mid", [](QListWidget* list) {
         ASSERT_EQ(list->count(), 62);
-        ASSERT_NE(list->currentItem(), nullptr);
-        EXPECT_EQ(list->currentItem()->text(), "track_66.mid");
-        EXPECT_TRUE(list->currentItem()->isSelected());
+        EXPECT_EQ(list->selectedItems(), list->findItems("track_66.mid", Qt::MatchExactly));
         EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->currentItem())));
         list->window()->close();
     });
