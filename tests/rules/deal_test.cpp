@@ -64,9 +64,8 @@ TEST(DealNewGame, AReDealIsAnnouncedWithTheTextOfTheCheckThatFoundIt) {
     EXPECT_EQ(d.host.Messages, (Names{Three, Three}));
     EXPECT_EQ(MostOfOneMonth(d.host.At(0).game.Desk), 3);
     EXPECT_EQ(MostOfOneMonth(d.host.At(1).game.Desk), 4);
-    // When the computer moves first, the deal stands as dealt until its first pause.
-    const int pause = d.host.Find("Pause");
-    const Game& dealt = pause < 0 ? d.s.game : d.host.At(pause).game;
+    // The computer moves first: the deal stands as dealt until its first pause.
+    const Game& dealt = d.host.At("Pause").game;
     EXPECT_TRUE(IsConsistent(dealt));
     EXPECT_LT(MostOfOneMonth(dealt.Desk), 3);
 }

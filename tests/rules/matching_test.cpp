@@ -21,10 +21,7 @@ const Layout Standard = {.player = Split("jan_20 mar_1 apr_10 jul_5 nov_0"),
 
 // The human to move: every hand card takes clicks and nothing is selected.
 struct HumanTurn : OnTable {
-    explicit HumanTurn(const Layout& layout = Standard) : OnTable(layout) {
-        NextTurn(s);
-        host.Clear();
-    }
+    explicit HumanTurn(const Layout& layout = Standard) : OnTable(layout) { NextTurn(s); }
     // True when the input, or every pointer move and click when none is given, changed nothing
     // of the game or the table and asked nothing of the host.
     bool ChangesNothing(const std::function<void()>& input = {}) {
