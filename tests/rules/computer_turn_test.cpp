@@ -110,11 +110,9 @@ TEST(ComputerTurn, ChoosesByScoreAndTheDiscardRules) {
 struct Draw : OnTable {
     explicit Draw(const Layout& layout, bool debug = false) : OnTable(layout, debug, 2) {
         s.game.PlayerMayAct = layout.turnSide == HumanSide;
-        const int position = s.game.PilePosition;
         DrawFromPile(table);
         EXPECT_TRUE(IsConsistent(s.game));
         EXPECT_FALSE(s.game.PlayerMayAct || s.game.MatchPending);
-        EXPECT_EQ(s.game.PilePosition, position + 1);
     }
 };
 
