@@ -13,39 +13,28 @@ namespace {
 // A game in the middle of play with cards in every kind of place, the captured ones spread
 // over the whole grid (January, August and December).
 Game MidGame() {
-    ScriptedHost host;
-    Session s{host};
-    PrepareSession(s, host, 0);
-    SetUpTable(s, {.player = Split("jan_20 feb_5 mar_1"),
-                   .cpu = Split("apr_10 may_0"),
-                   .desk = Split("jun_5 jul_10 jul_0"),
-                   .pile = Split("sep_10 sep_5"),
-                   .humanGrid = Split("aug_20 jan_1"),
-                   .cpuGrid = Split("dec_20 oct_5"),
-                   .rest = Rest::ComputerGrid});
-    return s.game;
+    return OnTable({.player = Split("jan_20 feb_5 mar_1"),
+                    .cpu = Split("apr_10 may_0"),
+                    .desk = Split("jun_5 jul_10 jul_0"),
+                    .pile = Split("sep_10 sep_5"),
+                    .humanGrid = Split("aug_20 jan_1"),
+                    .cpuGrid = Split("dec_20 oct_5"),
+                    .rest = Rest::ComputerGrid})
+        .s.game;
 }
 
 TEST(IsConsistent, EveryMisplacedLostOrDoubledCardIsFound) {
     ASSERT_TRUE(IsConsistent(MidGame()));
-    // Each spoils the game in one way; a card added to or taken from a row keeps its count.
+    // Each spoils the game in a way that no other row does.
     const std::pair<const char*, std::function<void(Game&)>> faults[] = {
-        {"a hand card also on the desk", [](Game& g) { g.Desk[g.DeskNextSlot++] = "jan_20.bmp"; }},
-        {"a captured card in another cell",
-         [](Game& g) { std::swap(g.CapturedPiles[1][8][1], g.CapturedPiles[1][8][2]); }},
         {"two captured cards in each other's cells",
          [](Game& g) { std::swap(g.CapturedPiles[2][12][1], g.CapturedPiles[2][12][2]); }},
         {"a card in both grids", [](Game& g) { g.CapturedPiles[2][1][3] = "jan_1.bmp"; }},
-        {"a pile card also in a hand",
-         [](Game& g) { g.CPUHand[++g.HandCount[ComputerSide]] = "sep_10.bmp"; }},
         {"a lost card", [](Game& g) { g.CapturedPiles[2][12][1].clear(); }},
-        {"a lost hand card", [](Game& g) { g.PlayerHand[g.HandCount[HumanSide]--].clear(); }},
         {"a hand out of order", [](Game& g) { std::swap(g.PlayerHand[1], g.PlayerHand[2]); }},
-        {"a gap in the desk", [](Game& g) { std::swap(g.Desk[3], g.Desk[4]); }},
         {"a card past a hand's count", [](Game& g) { g.PlayerHand[4] = "sep_10.bmp"; }},
         {"a hand count one too many", [](Game& g) { ++g.HandCount[HumanSide]; }},
         {"a hand count below nothing", [](Game& g) { g.HandCount[ComputerSide] = -1; }},
-        {"a desk count one too few", [](Game& g) { --g.DeskNextSlot; }},
         {"a card of the other picture set", [](Game& g) { g.PlayerHand[1] = "jano_20.bmp"; }},
         {"a pile entry twice", [](Game& g) { g.CardTable[48] = g.CardTable[47]; }},
         {"the pile before the deck", [](Game& g) { g.PilePosition = 0; }},

@@ -185,13 +185,12 @@ inline std::string Labels(const TableView& v) {
     return v.lblPlayer + "/" + v.lblCPU + "/" + v.lblCards[1] + "/" + v.lblCards[2];
 }
 
-// A session on a laid-out table, with what the host recorded while laying it out cleared.
+// A session on a laid-out table; laying it out asks nothing of the session's host.
 struct OnTable {
     explicit OnTable(const Layout& layout, bool debug = false, int dealSpeed = 1) {
         PrepareSession(s, host, dealSpeed);
         s.options.DebugMode = debug;
         SetUpTable(s, layout);
-        host.Clear();
     }
     ScriptedHost host;
     Session s{host};

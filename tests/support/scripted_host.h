@@ -21,13 +21,12 @@ struct Snapshot {
 class ScriptedHost : public Host {
 public:
     // Lines such as "Pause 1", "Sound /prog/Card_up.wav", "Message <text>", "Meld <entry 6>",
-    // "Dump", "Scoreboard", "AskAbort", "AskName", "HighScores", "Play 1 jan_20.bmp jan_1.bmp",
-    // "Draw 2 may_0.bmp -".
+    // "Dump <text>", "Scoreboard", "AskAbort", "AskName", "HighScores", "Play 1 jan_20.bmp
+    // jan_1.bmp", "Draw 2 may_0.bmp -".
     std::vector<std::string> Calls;
     std::vector<Snapshot> Snapshots;  // one per call while attached, else empty
     std::vector<std::string> Messages;
     std::vector<MeldInfo> Melds;
-    std::vector<std::string> Dumps;
     std::vector<ScoreboardView> Scoreboards;
     bool AbortAnswer = false;
     std::string NameToType = "Tester";  // the name dialog's answer
@@ -58,10 +57,7 @@ public:
         Melds.push_back(info);
         Record("Meld " + info.Announcement);
     }
-    void ShowCandidateDump(const std::string& text) override {
-        Dumps.push_back(text);
-        Record("Dump");
-    }
+    void ShowCandidateDump(const std::string& text) override { Record("Dump " + text); }
     void ShowScoreboard(const ScoreboardView& view) override {
         Scoreboards.push_back(view);
         Record("Scoreboard");
@@ -82,7 +78,6 @@ public:
         Snapshots.clear();
         Messages.clear();
         Melds.clear();
-        Dumps.clear();
         Scoreboards.clear();
     }
     // Index of the first call that begins with `prefix`, or -1.
