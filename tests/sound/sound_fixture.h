@@ -66,9 +66,10 @@ protected:
             nullptr);
     }
 
-    // Its name holds a blank, as a player's folder may.
+    // Its name holds blanks, two in a row, as a player's folder may: a track opened there
+    // reads back from its quoted path.
     const std::string folder =
-        ::testing::TempDir() + "velmoria sound " + std::to_string(::getpid()) + "/";
+        ::testing::TempDir() + "velmoria  sound " + std::to_string(::getpid()) + "/";
 };
 
 }  // namespace vm::testing_sound
