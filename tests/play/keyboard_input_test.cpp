@@ -35,7 +35,9 @@ protected:
     Session keys{keysHost}, pointer{pointerHost};
 };
 
-TEST_F(KeyboardTest, ArrowsHomeAndEndSelectAsThePointerDoesAndOfTwoMatchesChooseTheOneToTake) {
+// Keys pressed during the pauses of the turn (the human's draw, the computer's reveal and its
+// draw) or with no game change nothing.
+TEST_F(KeyboardTest, ArrowsHomeEndAndReturnPlayAsThePointerDoesAndDoNothingWhenItCannot) {
     const std::pair<Key, int> moves[] = {{Key::Left, 5}, {Key::Right, 1}, {Key::End, 5},
                                          {Key::Left, 4}, {Key::Home, 1},  {Key::Left, 5}};
     for (auto [key, slot] : moves) {
@@ -51,21 +53,15 @@ TEST_F(KeyboardTest, ArrowsHomeAndEndSelectAsThePointerDoesAndOfTwoMatchesChoose
     EXPECT_EQ(keys.view.ChosenDeskSlot, 2);
     Press({Key::Back, Key::Right, Key::Left});  // Escape goes back to the hand
     EXPECT_EQ(keys.game.SelectedHandSlot, 3);
-    Press({Key::Activate, Key::Right, Key::Left, Key::End, Key::Activate});
-    picDesk_Click(pointer, 3);
-    ExpectLikePointer();  // the whole turn, sounds and the computer's reply included
-}
-
-TEST_F(KeyboardTest, ReturnPlaysAsAClickAndKeysDoNothingWhileTheHumanMayNotActOrWithNoGame) {
     const auto pressEveryKey = [&] {
         Press({Key::Left, Key::Right, Key::Home, Key::End, Key::Activate, Key::Back});
     };
-    keysHost.OnPause = pressEveryKey;  // the human's draw, the computer's reveal and its draw
-    Press({Key::Home, Key::Activate});
-    picHand_MouseMove(pointer, 1);
-    picHand_Click(pointer, 1);
+    keysHost.OnPause = pressEveryKey;
+    Press({Key::Activate, Key::Right, Key::Left, Key::End, Key::Activate});
+    picDesk_Click(pointer, 3);
     EXPECT_EQ(keysHost.Count("Pause"), 3);
-    ExpectLikePointer();
+    ExpectLikePointer();  // the whole turn, sounds and the computer's reply included
+
     AbortGame(keys);
     AbortGame(pointer);
     pressEveryKey();

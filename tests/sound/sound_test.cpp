@@ -1,14 +1,23 @@
 // The card sounds and the background music through the output, whose mixed frames are the
-// clock, and the synthesiser rendered by hand, whose rendered frames are.
+// clock, and the synthesiser rendered by hand, whose rendered frames are: no test waits on the
+// wall clock.
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "play/music_command.h"
-#include "tests/sound/sound_fixture.h"
 #include "ui/sound/audio.h"
 #include "ui/sound/sdl_music_device.h"
 #include "ui/sound/synthesiser.h"
@@ -16,24 +25,72 @@
 namespace vm {
 namespace {
 
-using namespace testing_sound;
+using namespace std::string_literals;
+
+constexpr int FramesPerSecond = 44100;  // the output's rate
+
+// A one-track MIDI file: a piano chord held for half a second (480 ticks at 960 a second).
+const std::string HalfSecondChord =
+    "MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xE0"
+    "MTrk\x00\x00\x00\x27"
+    "\x00\xFF\x51\x03\x07\xA1\x20\x00\xC0\x00"          // tempo, piano
+    "\x00\x90\x3C\x64\x00\x90\x40\x64\x00\x90\x43\x64"  // the chord
+    "\x83\x60\x80\x3C\x40\x00\x80\x40\x40\x00\x80\x43\x40\x00\xFF\x2F\x00"s;
+
+int Peak(const std::int16_t* samples, std::size_t count) {
+    int peak = 0;
+    for (std::size_t i = 0; i < count; ++i) peak = std::max(peak, std::abs(int{samples[i]}));
+    return peak;
+}
+
+// The frames the output has mixed, and its loudest sample since a test last set it to 0.
+std::atomic<long> framesMixed = 0;
+std::atomic<int> peakMixed = 0;
+
+class SoundTest : public ::testing::Test {
+protected:
+    ~SoundTest() override { std::filesystem::remove_all(folder); }
+
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories(folder);
+        std::ofstream(folder + name, std::ios::binary) << bytes;
+        return folder + name;
+    }
+
+    // Opens the output (SDL's dummy driver unless another was chosen) and from then on counts
+    // what it mixes, stereo 16-bit, on SDL's audio thread.
+    static void OpenCounted() {
+        ASSERT_TRUE(OpenAudio());
+        Mix_SetPostMix(
+            [](void*, Uint8* stream, int bytes) {
+                const int peak = Peak(reinterpret_cast<const std::int16_t*>(stream), bytes / 2);
+                int seen = peakMixed;
+                while (peak > seen && !peakMixed.compare_exchange_weak(seen, peak)) {
+                }
+                framesMixed += bytes / 4;
+            },
+            nullptr);
+    }
+
+    // Its name holds blanks, two in a row, as a player's folder may: a track opened there
+    // reads back from its quoted path.
+    const std::string folder =
+        ::testing::TempDir() + "velmoria  sound " + std::to_string(::getpid()) + "/";
+};
 
 using AudioTest = SoundTest;
 
 // The shipped card sounds are short, for the game waits for them, audible over the music and
-// not clipped; a missing or broken file is silent and never holds the game.
+// not clipped; a missing or broken file is silent and never holds the game. Every file SDL
+// cannot load takes the same way, so one missing and one broken stand for them all.
 TEST_F(AudioTest, ACardSoundHoldsTheGameToItsEndAndAMissingOrBrokenOneIsSilent) {
     OpenCounted();
-    std::filesystem::create_directories(folder + "folder.wav");
     const struct {
         std::string path;
         double shortest = 0, longest = 0;  // seconds; none when silent
     } sounds[] = {
         {folder + "gone.wav"},
-        {folder + "folder.wav"},
-        {Write("empty.wav", "")},
         {Write("noise.wav", std::string(3000, '\x5A'))},
-        {Write("header_only.wav", "RIFF\x24\0\0\0WAVEfmt "s)},
         {""},
         {"Card_down.wav", 0.09, 0.15},
         {"Card_up.wav", 0.12, 0.18},
@@ -99,7 +156,9 @@ Rendered RenderUntilEnded(Synthesiser& synth, int rate, double limit) {
 }
 
 // The game's timer asks every five seconds whether the track has stopped and plays it again if
-// so; a track reported playing for seconds after its end would leave a longer silence.
+// so; a track reported playing for seconds after its end would leave a longer silence. Noise
+// and nothing stand for every broken track: our code only asks FluidSynth whether it plays.
+// Playing a track again from its start is the device's test.
 TEST_F(SynthesiserTest, ATrackEndsWithItsLastNoteABrokenOneAtOnceInSilenceAndStoppingSilences) {
     auto synth = Synthesiser::Load(FramesPerSecond, 2);
     ASSERT_NE(synth, nullptr) << "no SoundFont: scripts/setup installs timgm6mb-soundfont";
@@ -111,18 +170,15 @@ TEST_F(SynthesiserTest, ATrackEndsWithItsLastNoteABrokenOneAtOnceInSilenceAndSto
     } tracks[] = {
         {"a chord of half a second", HalfSecondChord, 0.5, 0.7},
         {"noise", std::string(500, '\x33'), 0, 0.1},
-        {"a header alone", "MThd\0\0\0\x06\0\0\0\x01"s, 0, 0.1},
         {"nothing", "", 0, 0.1},
     };
     for (const auto& track : tracks) {
-        for (int round = 0; round < 2; ++round) {  // again from the start
-            SCOPED_TRACE(std::string(track.what) + ", round " + std::to_string(round));
-            synth->Start(track.track);
-            const Rendered rendered = RenderUntilEnded(*synth, FramesPerSecond, 10);
-            EXPECT_GE(rendered.seconds, track.shortest);
-            EXPECT_LE(rendered.seconds, track.longest + 0.01);
-            EXPECT_EQ(rendered.peak > 1000, track.shortest > 0);
-        }
+        SCOPED_TRACE(track.what);
+        synth->Start(track.track);
+        const Rendered rendered = RenderUntilEnded(*synth, FramesPerSecond, 10);
+        EXPECT_GE(rendered.seconds, track.shortest);
+        EXPECT_LE(rendered.seconds, track.longest + 0.01);
+        EXPECT_EQ(rendered.peak > 1000, track.shortest > 0);
     }
 
     // Stopping silences the notes still sounding within a tenth of a second; what is left is
@@ -136,24 +192,21 @@ TEST_F(SynthesiserTest, ATrackEndsWithItsLastNoteABrokenOneAtOnceInSilenceAndSto
     EXPECT_LE(Peak(block.data(), block.size()), 2);
 }
 
-// Rendered at a low rate to keep the test quick: the length does not depend on it.
+// Rendered at a low rate to keep the test quick: the length does not depend on it. A track
+// missing here is empty and ends at once.
 TEST_F(SynthesiserTest, EveryShippedTrackIsATuneOfOneToThreeMinutes) {
     constexpr int Rate = 8000;
     auto synth = Synthesiser::Load(Rate, 1);
     ASSERT_NE(synth, nullptr);
-    int tracks = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(".")) {
-        if (entry.path().extension() != ".mid") continue;
-        ++tracks;
-        SCOPED_TRACE(entry.path().filename().string());
-        std::ifstream in(entry.path(), std::ios::binary);
+    for (const char* track : {"haiku.mid", "sakura.mid", "tsukimi.mid"}) {
+        SCOPED_TRACE(track);
+        std::ifstream in(track, std::ios::binary);
         synth->Start({std::istreambuf_iterator<char>(in), {}});
         const Rendered rendered = RenderUntilEnded(*synth, Rate, 200);
         EXPECT_GE(rendered.seconds, 60);
         EXPECT_LE(rendered.seconds, 180);
         EXPECT_GT(rendered.peak, 1000);
     }
-    EXPECT_GE(tracks, 3);
 }
 
 // A device may give other channel counts than the two asked for.
@@ -210,9 +263,7 @@ TEST_F(SdlMusicDeviceTest, ATrackPlaysToItsEndAndAgainAndAMissingOneIsSilent) {
             const long frames = framesMixed - start;
             EXPECT_EQ(Mode(device), stopped);
             EXPECT_EQ(peakMixed > 1000, there);
-            if (there) {
-                EXPECT_GE(frames, FramesPerSecond * 45 / 100);
-            }
+            EXPECT_GE(frames, there ? FramesPerSecond * 45 / 100 : 0);
         }
         EXPECT_EQ(device.Send(CloseCommand()), "");
     }
