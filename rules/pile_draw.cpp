@@ -34,7 +34,8 @@ int ChooseBetweenTwo(Table& table, const CardName& pileCard, int month) {
 }
 
 // The turned card leaves the pile once its pause is over, before it is laid or captured, so
-// that whatever the host is asked next (a sound, a meld notice) sees every card in one place.
+// that a meld notice, which may cut the turn short as a pause may, finds every card in one
+// place. A card sound in between may find it in no place yet; a sound never cuts a turn short.
 void TakeFromPile(Game& game) {
     if (game.PilePosition >= LastPilePosition) game.LastDrawDone = true;
     ++game.PilePosition;
