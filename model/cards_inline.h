@@ -77,41 +77,12 @@ inline constexpr std::array<std::int16_t, CardName::DeckNumbers> SortKeyByNumber
 
 }  // namespace detail
 
-[[gnu::always_inline]] inline std::int16_t Month(std::string_view name) {
-    if (name.size() < 3) return NoMonth;
-    const char b = name[1];
-    const char c = name[2];
-    switch (name[0]) {
-        case 'j':
-            if (b == 'a' && c == 'n') return 1;
-            if (b == 'u' && c == 'n') return 6;
-            if (b == 'u' && c == 'l') return 7;
-            break;
-        case 'f':
-            if (b == 'e' && c == 'b') return 2;
-            break;
-        case 'm':
-            if (b == 'a' && c == 'r') return 3;
-            if (b == 'a' && c == 'y') return 5;
-            break;
-        case 'a':
-            if (b == 'p' && c == 'r') return 4;
-            if (b == 'u' && c == 'g') return 8;
-            break;
-        case 's':
-            if (b == 'e' && c == 'p') return 9;
-            break;
-        case 'o':
-            if (b == 'c' && c == 't') return 10;
-            break;
-        case 'n':
-            if (b == 'o' && c == 'v') return 11;
-            break;
-        case 'd':
-            if (b == 'e' && c == 'c') return 12;
-            break;
-        default:
-            break;
+// A name's month, from its first three letters ("jan_20.bmp" and plain "jano_20.bmp" alike).
+inline std::int16_t Month(std::string_view name) {
+    constexpr std::array<std::string_view, 12> prefixes = {
+        "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
+    for (std::size_t m = 0; m < prefixes.size(); ++m) {
+        if (name.starts_with(prefixes[m])) return static_cast<std::int16_t>(m + 1);
     }
     return NoMonth;
 }
